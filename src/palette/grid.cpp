@@ -1,0 +1,46 @@
+#include "grid.h"
+
+#include "shared/rounding.h"
+
+#include <cstdint>
+
+namespace {
+constexpr int kColumns = 8;
+constexpr float kGridLeft = 75;
+constexpr float kGridTop = 175;
+constexpr float kGridMargin = 75;
+constexpr float kStripOverlap = 50;
+constexpr float kWindowExtra = 250;
+constexpr float kFrameLeft = 75;
+} // namespace
+
+GridLayout LayOutGrid(float cellWidth, float cellHeight) {
+    GridLayout layout;
+    std::int16_t x = 0;
+    auto y = static_cast<std::int16_t>(kGridTop);
+    for (int i = 0; i < kSmileyCount; ++i) {
+        TwipRect& cell = layout.cells[static_cast<std::size_t>(i)];
+        cell.Width = cellWidth;
+        cell.Height = cellHeight;
+        if (i % kColumns == 0) {
+            x = static_cast<std::int16_t>(kGridLeft);
+            if (i > kColumns - 1) {
+                y = RoundHalfEvenToInt16(static_cast<double>(y) + cellHeight);
+            }
+        } else {
+            const TwipRect& previous = layout.cells[static_cast<std::size_t>(i - 1)];
+            x = RoundHalfEvenToInt16(static_cast<double>(previous.Left) + previous.Width);
+        }
+        cell.Left = x;
+        cell.Top = y;
+    }
+    const float w = layout.cells[1].Width;
+    const float h = layout.cells[1].Height;
+    layout.frame1 = {kFrameLeft, 0, kColumns * w + kGridLeft + kGridMargin,
+                     kColumns * h + kGridTop + kGridMargin};
+    layout.frame2 = {kFrameLeft, layout.frame1.Top + layout.frame1.Height - kStripOverlap,
+                     layout.frame1.Width, kFrame2Height};
+    layout.windowWidth = layout.frame1.Width + kWindowExtra;
+    layout.windowHeight = layout.frame1.Height + layout.frame2.Height + kWindowExtra;
+    return layout;
+}

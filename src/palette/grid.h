@@ -1,0 +1,27 @@
+#pragma once
+#include <array>
+
+#include "palette/catalogue.h"
+
+struct TwipRect {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    bool operator==(const TwipRect&) const = default;
+};
+
+struct GridLayout {
+    std::array<TwipRect, kSmileyCount> cells; // inside Frame1
+    TwipRect frame1;
+    TwipRect frame2;
+    float windowWidth = 0;  // outer, border and caption included
+    float windowHeight = 0; // outer
+};
+
+inline constexpr float kGridCellPixels = 22;
+inline constexpr float kFrame2Height = 540;
+
+// The 8 x 8 grid of pictures and the sizes that follow from it, for a cell of
+// cellWidth x cellHeight twips.
+GridLayout LayOutGrid(float cellWidth, float cellHeight);

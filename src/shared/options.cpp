@@ -1,0 +1,59 @@
+#include "options.h"
+
+#include "rounding.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr std::int32_t kDefaultPosition = 100;
+
+VbBool ReadSwitch(SettingsStore& store, const char* key) {
+    return ToVbBool(store.GetSetting(kSettingsApp, kSettingsSection, key, "T") == "T");
+}
+
+void WriteSwitch(SettingsStore& store, const char* key, VbBool value) {
+    store.SaveSetting(kSettingsApp, kSettingsSection, key, value == VbTrue ? "T" : "F");
+}
+
+} // namespace
+
+std::int32_t ParseSavedPosition(const std::string& text) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+') {
+        ++first; // from_chars takes no plus sign, but a hand-edited "+100" is still a number
+        if (first != last && *first == '-') {
+            return kDefaultPosition;
+        }
+    }
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc() || end != last) {
+        return kDefaultPosition;
+    }
+    return value;
+}
+
+void LoadOptions(OptionsRecord& options, SettingsStore& store) {
+    options.StayOnTop = ReadSwitch(store, "StayOnTop");
+    options.SendOnClick = ReadSwitch(store, "SendOnCLick");
+    options.StickToPM = ReadSwitch(store, "StickToPM");
+    options.KeepOpen = ReadSwitch(store, "KeepOpen");
+    options.SavedLeft =
+        ParseSavedPosition(store.GetSetting(kSettingsApp, kSettingsSection, "Left", "100"));
+    options.SavedTop =
+        ParseSavedPosition(store.GetSetting(kSettingsApp, kSettingsSection, "top", "100"));
+}
+
+void SaveOptions(OptionsRecord& options, SettingsStore& store, float launcherLeft,
+                 float launcherTop) {
+    WriteSwitch(store, "StayOnTop", options.StayOnTop);
+    WriteSwitch(store, "SendOnCLick", options.SendOnClick);
+    WriteSwitch(store, "StickToPM", options.StickToPM);
+    WriteSwitch(store, "KeepOpen", options.KeepOpen);
+    options.SavedLeft = RoundHalfEvenToInt32(launcherLeft);
+    options.SavedTop = RoundHalfEvenToInt32(launcherTop);
+    store.SaveSetting(kSettingsApp, kSettingsSection, "Left", std::to_string(options.SavedLeft));
+    store.SaveSetting(kSettingsApp, kSettingsSection, "top", std::to_string(options.SavedTop));
+}

@@ -1,0 +1,59 @@
+#include "typist.h"
+
+#include "scan_codes.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kClassNameBufferSize = 255;
+constexpr std::intptr_t kEnterKeyData = 0x1C0001;
+
+int HexValue(const std::string& digits) {
+    int value = 0;
+    for (char c : digits) {
+        value = value * 16 + (c <= '9' ? c - '0' : c - 'A' + 10);
+    }
+    return value;
+}
+
+// Key data of a character message: scan code in bits 16-23, repeat count 1.
+std::intptr_t CharKeyData(char character) {
+    const std::string scanCode =
+        character == '"' ? std::string("28") : CharToScanCode(std::string_view(&character, 1));
+    return static_cast<std::intptr_t>(HexValue(scanCode)) * 65536 + 1;
+}
+
+Hwnd FindFrontmostIMWindow(WindowSystem& windows) {
+    for (Hwnd w = windows.GetWindow(windows.GetDesktopWindow(), win::GW_CHILD); w != 0;
+         w = windows.GetWindow(w, win::GW_HWNDNEXT)) {
+        if (GetWindowClassName(windows, w) == "IMClass") {
+            return w;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string GetWindowClassName(WindowSystem& windows, Hwnd window) {
+    char buffer[kClassNameBufferSize + 1] = {};
+    const int written = windows.GetClassNameA(window, buffer, kClassNameBufferSize);
+    const int length = std::clamp(written, 0, kClassNameBufferSize - 1);
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+void TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& options, std::string_view text) {
+    const Hwnd imWindow = FindFrontmostIMWindow(windows);
+    if (imWindow == 0) {
+        return;
+    }
+    const Hwnd inputBox = windows.FindWindowExA(imWindow, 0, "RICHEDIT", "");
+    for (char character : text.substr(0, kMaxTypedLength)) {
+        windows.SendMessageA(inputBox, win::WM_CHAR, static_cast<unsigned char>(character),
+                             CharKeyData(character));
+    }
+    if (options.SendOnClick == VbTrue) {
+        windows.SendMessageA(inputBox, win::WM_KEYDOWN, win::VK_RETURN, kEnterKeyData);
+    }
+}

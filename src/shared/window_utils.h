@@ -1,0 +1,13 @@
+#pragma once
+#include "vb_bool.h"
+#include "window_system.h"
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// Lets the user move a window by its body: hands the press to the platform as a press on
+// the caption bar. Returns when the move has ended. A maximised window is left alone.
+void DragForm(WindowSystem& windows, WindowState state, Hwnd window);
+
+// Puts a window into (VbTrue) or out of (VbFalse) the always-on-top band without moving,
+// sizing or activating it; a hidden window is shown.
+void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost);

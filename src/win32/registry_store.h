@@ -1,0 +1,13 @@
+#pragma once
+#include "shared/settings_store.h"
+
+// Settings as REG_SZ values under
+// HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<app>\<section>, where classic
+// desktop programs keep theirs, so an existing user's settings carry over.
+class RegistryStore final : public SettingsStore {
+  public:
+    std::string GetSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& defaultValue) override;
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+};

@@ -1,0 +1,47 @@
+#include "win32_window_system.h"
+
+#include <windows.h>
+
+namespace {
+HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }
+Hwnd FromHwnd(HWND h) { return reinterpret_cast<Hwnd>(h); }
+} // namespace
+
+Hwnd Win32WindowSystem::GetDesktopWindow() { return FromHwnd(::GetDesktopWindow()); }
+
+Hwnd Win32WindowSystem::GetWindow(Hwnd window, std::uint32_t command) {
+    return FromHwnd(::GetWindow(ToHwnd(window), command));
+}
+
+int Win32WindowSystem::GetClassNameA(Hwnd window, char* buffer, int size) {
+    return ::GetClassNameA(ToHwnd(window), buffer, size);
+}
+
+Hwnd Win32WindowSystem::FindWindowA(const char* className, const char* title) {
+    return FromHwnd(::FindWindowA(className, title));
+}
+
+Hwnd Win32WindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                                      const char* title) {
+    return FromHwnd(::FindWindowExA(ToHwnd(parent), ToHwnd(childAfter), className, title));
+}
+
+void Win32WindowSystem::SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
+    ::SendMessageA(ToHwnd(window), message, static_cast<WPARAM>(wParam),
+                   static_cast<LPARAM>(lParam));
+}
+
+void Win32WindowSystem::ReleaseCapture() { ::ReleaseCapture(); }
+
+void Win32WindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                     std::uint32_t flags) {
+    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
+}
+
+void Win32WindowSystem::GetWindowRect(Hwnd window, PixelRect& rect) {
+    RECT r;
+    if (::GetWindowRect(ToHwnd(window), &r)) {
+        rect = PixelRect{r.left, r.top, r.right, r.bottom};
+    }
+}

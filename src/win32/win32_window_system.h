@@ -1,0 +1,19 @@
+#pragma once
+#include "shared/window_system.h"
+
+// WindowSystem over the real user32.
+class Win32WindowSystem final : public WindowSystem {
+  public:
+    Hwnd GetDesktopWindow() override;
+    Hwnd GetWindow(Hwnd window, std::uint32_t command) override;
+    int GetClassNameA(Hwnd window, char* buffer, int size) override;
+    Hwnd FindWindowA(const char* className, const char* title) override;
+    Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                       const char* title) override;
+    void SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    void ReleaseCapture() override;
+    void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override;
+    void GetWindowRect(Hwnd window, PixelRect& rect) override;
+};

@@ -1,0 +1,55 @@
+#pragma once
+#include "shared/window_system.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct SentMessage {
+    Hwnd window;
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    std::intptr_t lParam;
+    bool operator==(const SentMessage&) const = default;
+};
+
+// A desktop of prepared windows; records every call in order as text, and every message sent.
+class FakeWindowSystem final : public WindowSystem {
+  public:
+    static constexpr Hwnd kDesktop = 1;
+
+    // Top-level windows are stacked in the order added: the first is at the front.
+    Hwnd AddTopLevel(const std::string& className, PixelRect rect = {});
+    Hwnd AddChild(Hwnd parent, const std::string& className, const std::string& title,
+                  PixelRect rect = {});
+    void Destroy(Hwnd window);
+    void BringToFront(Hwnd window);
+    void SetRect(Hwnd window, PixelRect rect) { windows_.at(window).rect = rect; }
+
+    std::vector<std::string> calls;
+    std::vector<SentMessage> messages;
+
+    Hwnd GetDesktopWindow() override;
+    Hwnd GetWindow(Hwnd window, std::uint32_t command) override;
+    int GetClassNameA(Hwnd window, char* buffer, int size) override;
+    Hwnd FindWindowA(const char* className, const char* title) override;
+    Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                       const char* title) override;
+    void SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    void ReleaseCapture() override;
+    void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override;
+    void GetWindowRect(Hwnd window, PixelRect& rect) override;
+
+  private:
+    struct Window {
+        std::string className;
+        std::string title;
+        Hwnd parent = 0;
+        PixelRect rect;
+    };
+    std::map<Hwnd, Window> windows_;
+    std::vector<Hwnd> zOrder_; // front first
+    Hwnd next_ = 0x100;
+};
