@@ -10,6 +10,9 @@ cmake -S "$ROOT" -B "$BUILD/asan" -DCMAKE_BUILD_TYPE=Debug -DFIZZMO_SANITIZE=ON 
 cmake --build "$BUILD/asan" -j "$JOBS"
 (cd "$BUILD/asan" && ctest --output-on-failure -j "$JOBS" -L unit)
 
+echo "== fuzzing the code-file reader briefly"
+"$ROOT/scripts/fuzz.sh" 10
+
 echo "== all tests"
 cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DFIZZMO_WIN64_BIN_DIR="$BUILD/x86_64/bin" -DFIZZMO_WINEPREFIX="$BUILD/wineprefix" >/dev/null

@@ -1,0 +1,40 @@
+#include "palette/grid.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Grid, AtFifteenTwipsPerPixelCellsAre330AndTheWindow3040By3680) {
+    const GridLayout layout = LayOutGrid(22 * 15.0f, 22 * 15.0f);
+    EXPECT_EQ(layout.cells[0], (TwipRect{75, 175, 330, 330}));
+    EXPECT_EQ(layout.cells[7], (TwipRect{75 + 7 * 330, 175, 330, 330}));
+    EXPECT_EQ(layout.cells[8], (TwipRect{75, 175 + 330, 330, 330}));
+    EXPECT_EQ(layout.cells[63], (TwipRect{75 + 7 * 330, 175 + 7 * 330, 330, 330}));
+    EXPECT_EQ(layout.frame1, (TwipRect{75, 0, 2790, 2890}));
+    EXPECT_EQ(layout.frame2, (TwipRect{75, 2840, 2790, 540}));
+    EXPECT_EQ(layout.windowWidth, 3040);
+    EXPECT_EQ(layout.windowHeight, 3680);
+}
+
+TEST(Grid, CellsTouchInEveryRowAndColumn) {
+    const GridLayout layout = LayOutGrid(264, 264); // 12 twips per pixel
+    for (int i = 0; i < kSmileyCount; ++i) {
+        const TwipRect& c = layout.cells[static_cast<std::size_t>(i)];
+        EXPECT_EQ(c.Left, 75 + (i % 8) * 264) << i;
+        EXPECT_EQ(c.Top, 175 + (i / 8) * 264) << i;
+    }
+    EXPECT_EQ(layout.frame1.Width, 8 * 264 + 150);
+    EXPECT_EQ(layout.windowHeight, 8 * 264 + 250 + 540 + 250);
+}
+
+TEST(Grid, FractionalCellsRoundEachStepHalfToEven) {
+    // 22 pixels at 1440/120 dpi-like factors that are not whole: 16.5 twips per cell.
+    const GridLayout layout = LayOutGrid(16.5f, 16.5f);
+    EXPECT_EQ(layout.cells[1].Left, 92);  // 75 + 16.5 = 91.5 -> 92
+    EXPECT_EQ(layout.cells[2].Left, 108); // 92 + 16.5 = 108.5 -> 108
+    EXPECT_EQ(layout.cells[8].Top, 192);  // 175 + 16.5 = 191.5 -> 192
+    EXPECT_EQ(layout.cells[16].Top, 208); // 192 + 16.5 = 208.5 -> 208
+    EXPECT_FLOAT_EQ(layout.frame1.Width, 8 * 16.5f + 150);
+}
+
+} // namespace
