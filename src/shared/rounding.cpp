@@ -33,6 +33,10 @@ template <typename Int> Int RoundSaturated(double value) {
 
 } // namespace
 
-std::int32_t RoundHalfEvenToInt32(double value) { return RoundSaturated<std::int32_t>(value); }
+std::int32_t RoundHalfEvenToInt32(double value) {
+    return RoundSaturated<std::int32_t>(value);
+}
 
-std::int16_t RoundHalfEvenToInt16(double value) { return RoundSaturated<std::int16_t>(value); }
+std::int16_t RoundHalfEvenToInt16(double value) {
+    return RoundSaturated<std::int16_t>(value);
+}

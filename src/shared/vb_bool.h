@@ -7,4 +7,6 @@ using VbBool = std::int16_t;
 inline constexpr VbBool VbTrue = -1;
 inline constexpr VbBool VbFalse = 0;
 
-inline constexpr VbBool ToVbBool(bool b) { return b ? VbTrue : VbFalse; }
+inline constexpr VbBool ToVbBool(bool b) {
+    return b ? VbTrue : VbFalse;
+}

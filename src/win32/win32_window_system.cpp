@@ -3,11 +3,17 @@
 #include <windows.h>
 
 namespace {
-HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(h); }
-Hwnd FromHwnd(HWND h) { return reinterpret_cast<Hwnd>(h); }
+HWND ToHwnd(Hwnd h) {
+    return reinterpret_cast<HWND>(h);
+}
+Hwnd FromHwnd(HWND h) {
+    return reinterpret_cast<Hwnd>(h);
+}
 } // namespace
 
-Hwnd Win32WindowSystem::GetDesktopWindow() { return FromHwnd(::GetDesktopWindow()); }
+Hwnd Win32WindowSystem::GetDesktopWindow() {
+    return FromHwnd(::GetDesktopWindow());
+}
 
 Hwnd Win32WindowSystem::GetWindow(Hwnd window, std::uint32_t command) {
     return FromHwnd(::GetWindow(ToHwnd(window), command));
@@ -32,7 +38,9 @@ void Win32WindowSystem::SendMessageA(Hwnd window, std::uint32_t message, std::ui
                    static_cast<LPARAM>(lParam));
 }
 
-void Win32WindowSystem::ReleaseCapture() { ::ReleaseCapture(); }
+void Win32WindowSystem::ReleaseCapture() {
+    ::ReleaseCapture();
+}
 
 void Win32WindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                                      std::uint32_t flags) {

@@ -4,7 +4,9 @@
 #include <cstring>
 
 namespace {
-std::string Text(const char* s) { return s ? "\"" + std::string(s) + "\"" : "null"; }
+std::string Text(const char* s) {
+    return s ? "\"" + std::string(s) + "\"" : "null";
+}
 } // namespace
 
 Hwnd FakeWindowSystem::AddTopLevel(const std::string& className, PixelRect rect) {
@@ -14,8 +16,8 @@ Hwnd FakeWindowSystem::AddTopLevel(const std::string& className, PixelRect rect)
     return h;
 }
 
-Hwnd FakeWindowSystem::AddChild(Hwnd parent, const std::string& className,
-                                const std::string& title, PixelRect rect) {
+Hwnd FakeWindowSystem::AddChild(Hwnd parent, const std::string& className, const std::string& title,
+                                PixelRect rect) {
     const Hwnd h = next_++;
     windows_[h] = Window{className, title, parent, rect};
     return h;
@@ -90,14 +92,16 @@ Hwnd FakeWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* c
 
 void FakeWindowSystem::SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
-    calls.push_back("SendMessageA(" + std::to_string(window) + "," + std::to_string(message) +
-                    "," + std::to_string(wParam) + "," + std::to_string(lParam) + ")");
+    calls.push_back("SendMessageA(" + std::to_string(window) + "," + std::to_string(message) + "," +
+                    std::to_string(wParam) + "," + std::to_string(lParam) + ")");
     if (windows_.count(window)) {
         messages.push_back({window, message, wParam, lParam});
     }
 }
 
-void FakeWindowSystem::ReleaseCapture() { calls.push_back("ReleaseCapture"); }
+void FakeWindowSystem::ReleaseCapture() {
+    calls.push_back("ReleaseCapture");
+}
 
 void FakeWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                                     std::uint32_t flags) {

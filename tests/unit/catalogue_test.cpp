@@ -37,9 +37,8 @@ TEST(Catalogue, OneFieldPerLinePairsLineIWithLineIPlus64) {
 
 TEST(Catalogue, LineEndsCommasAndMixedSpreadReadAlike) {
     const std::string expected[] = {"a", "b", "c", "d", "e"};
-    for (const std::string text :
-         {"a\r\nb\r\nc\r\nd\r\ne\r\n", "a\nb\nc\nd\ne", "a\rb\rc\rd\re\r", "a,b,c,d,e",
-          "a,b\r\nc\nd,e\r\n", "  a,\tb , c\r\n d,e  "}) {
+    for (const std::string text : {"a\r\nb\r\nc\r\nd\r\ne\r\n", "a\nb\nc\nd\ne", "a\rb\rc\rd\re\r",
+                                   "a,b,c,d,e", "a,b\r\nc\nd,e\r\n", "  a,\tb , c\r\n d,e  "}) {
         const SmileyTable table = ReadCatalogue(text);
         for (int i = 0; i < 5; ++i) {
             EXPECT_EQ(table[static_cast<std::size_t>(i)], expected[i]) << i << " in " << text;

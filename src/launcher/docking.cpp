@@ -1,0 +1,36 @@
+// Keeping the launcher beside the frontmost IM window, once a second.
+#include "frm_main.h"
+
+#include "program.h"
+#include "shared/window_utils.h"
+
+void FrmMain::Timer1_Timer() {
+    const OptionsRecord& options = program_.Options;
+    if (options.StickToPM == VbFalse) {
+        return;
+    }
+    WindowSystem& windows = program_.ports.windows;
+    const Hwnd imWindow = windows.FindWindowA("IMClass", nullptr);
+    if (imWindow == 0) {
+        return;
+    }
+    const Hwnd inputBox = windows.FindWindowExA(imWindow, 0, "RICHEDIT", "");
+    PixelRect rect{};
+    windows.GetWindowRect(inputBox, rect);
+    const ScreenMetrics screen = toolkit().Screen();
+    if (options.StayOnTop == VbTrue) {
+        // Without an input box there is nothing to sit beside; moving to the empty rectangle
+        // would put the launcher above the top of the screen, out of reach.
+        if (inputBox == 0) {
+            SetTopmost(windows, hWnd(), VbTrue);
+            return;
+        }
+        SetLeft(static_cast<float>(rect.Right) * screen.twipsPerPixelX);
+        SetTop(static_cast<float>(rect.Bottom) * screen.twipsPerPixelY - Height());
+        SetTopmost(windows, hWnd(), ToVbBool(Top() != 0));
+    } else {
+        windows.GetWindowRect(imWindow, rect);
+        SetLeft(static_cast<float>(rect.Right) * screen.twipsPerPixelX);
+        SetTop(static_cast<float>(rect.Bottom) * screen.twipsPerPixelY - Height());
+    }
+}

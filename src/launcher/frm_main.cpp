@@ -1,0 +1,210 @@
+#include "frm_main.h"
+
+#include "program.h"
+#include "shared/window_utils.h"
+
+using namespace MainControls;
+
+namespace {
+constexpr const char* kCodeFileMissing = "A required file, code.dll is not found.";
+constexpr const char* kMessageTitle = "Fizzmo Lite";
+constexpr int kLauncherPicture = 101;
+} // namespace
+
+FrmMain::FrmMain(Program& program) : Form(FormId::Main, program.ports.toolkit), program_(program) {}
+
+FormDesign FrmMain::Design() const {
+    FormDesign d;
+    d.id = FormId::Main;
+    d.border = FormBorder::None;
+    d.rect = {4770, 2640, 780, 765};
+    d.backColor = {128, 0, 0};
+    d.cursor = CursorKind::MoveArrows;
+    d.iconResource = 30001;
+    ControlDesign image;
+    image.id = Image1;
+    image.kind = ControlKind::Image;
+    image.rect = {75, 75, 615, 615};
+    image.stretch = true;
+    image.borderStyle = 1;
+    image.toolTip = "Click to see the list of smilies.";
+    ControlDesign button;
+    button.id = Command1;
+    button.kind = ControlKind::CommandButton;
+    button.rect = {1800, 360, 375, 195};
+    button.caption = "Command1";
+    button.tabIndex = 0;
+    d.controls = {image, button};
+    d.popupMenu = mnuOptions;
+    d.menuItems = {{mnuStayonTop, "Stay On Top"},
+                   {mnuSendOnClick, "SendOnClick"},
+                   {mnuStickToPM, "Stick To PM"},
+                   {mnuKeepOpen, "Keep Open"},
+                   {mnusep1, "-"},
+                   {mnuAbout, "About"},
+                   {mnuExit, "Exit"}};
+    d.timers = {{Timer1, 1000, true}};
+    return d;
+}
+
+void FrmMain::OnEvent(const FormEvent& e) {
+    switch (e.kind) {
+    case EventKind::MouseDown:
+        if (e.control == kOnForm) {
+            Form_MouseDown(e.button);
+        } else if (e.control == Image1) {
+            Image1_MouseDown(e.button, e.x, e.y);
+        }
+        break;
+    case EventKind::MouseUp:
+        if (e.control == Image1) {
+            Image1_MouseUp(e.button);
+        }
+        break;
+    case EventKind::Click:
+        if (e.control == Image1) {
+            Image1_Click();
+        } else if (e.control == Command1) {
+            Command1_Click();
+        }
+        break;
+    case EventKind::Menu:
+        switch (e.control) {
+        case mnuStayonTop:
+            mnuStayonTop_Click();
+            break;
+        case mnuSendOnClick:
+            mnuSendOnClick_Click();
+            break;
+        case mnuStickToPM:
+            mnuStickToPM_Click();
+            break;
+        case mnuKeepOpen:
+            mnuKeepOpen_Click();
+            break;
+        case mnuAbout:
+            mnuAbout_Click();
+            break;
+        case mnuExit:
+            mnuExit_Click();
+            break;
+        default:
+            break;
+        }
+        break;
+    case EventKind::Timer:
+        if (e.control == Timer1) {
+            Timer1_Timer();
+        }
+        break;
+    case EventKind::CloseRequest:
+        // Closed by the platform: the program ends with its last window.
+        Unload();
+        toolkit().EndProgram();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmMain::Form_Load() {
+    const std::string codeFile = program_.ports.files.ProgramFolder() + "\\codes.dll";
+    if (!IsOrdinaryFile(program_.ports.files, codeFile)) {
+        toolkit().MessageBoxCritical(kCodeFileMissing, kMessageTitle);
+        Unload();
+        toolkit().EndProgram();
+        return;
+    }
+    toolkit().SetPicture(FormId::Main, Image1, 0, kLauncherPicture);
+    LoadOptions(program_.Options, program_.ports.store);
+    optionsLoaded_ = true;
+    const OptionsRecord& o = program_.Options;
+    SetChecked(mnuStayonTop, o.StayOnTop);
+    SetChecked(mnuStickToPM, o.StickToPM);
+    SetChecked(mnuSendOnClick, o.SendOnClick);
+    SetChecked(mnuKeepOpen, o.KeepOpen);
+    if (o.StickToPM == VbFalse) {
+        SetLeft(static_cast<float>(o.SavedLeft));
+        SetTop(static_cast<float>(o.SavedTop));
+    }
+    if (o.StayOnTop == VbTrue) {
+        SetTopmost(program_.ports.windows, hWnd(), VbTrue);
+    }
+}
+
+void FrmMain::Form_Unload() {
+    // A run that stopped at the code-file check never loaded the options: keep the store as is.
+    if (optionsLoaded_) {
+        SaveOptions(program_.Options, program_.ports.store, Left(), Top());
+    }
+    program_.frmSlideShow.Unload();
+    program_.frmSmilies.Unload();
+}
+
+void FrmMain::Form_MouseDown(int button) {
+    if (button == kLeftButton) {
+        DragForm(program_.ports.windows, State(), hWnd());
+    }
+}
+
+void FrmMain::Image1_MouseDown(int button, int x, int y) {
+    if (button != kRightButton) {
+        return;
+    }
+    // The picture's own coordinates are used as the form's: the menu opens up and left of
+    // the pointer by the picture's offset.
+    const int chosen = toolkit().PopupMenu(FormId::Main, x, y);
+    if (chosen != 0) {
+        OnEvent(FormEvent{EventKind::Menu, chosen});
+    }
+}
+
+bool FrmMain::Checked(int item) const {
+    return checked_[item] == VbTrue;
+}
+
+void FrmMain::SetChecked(int item, VbBool value) {
+    checked_[item] = value;
+    toolkit().SetMenuChecked(FormId::Main, item, value == VbTrue);
+}
+
+void FrmMain::ToggleSwitch(int item, VbBool& optionSwitch) {
+    SetChecked(item, checked_[item] == VbTrue ? VbFalse : VbTrue);
+    optionSwitch = checked_[item];
+}
+
+void FrmMain::mnuStayonTop_Click() {
+    ToggleSwitch(mnuStayonTop, program_.Options.StayOnTop);
+    SetTopmost(program_.ports.windows, hWnd(), ToVbBool(program_.Options.StayOnTop == VbTrue));
+}
+
+void FrmMain::mnuSendOnClick_Click() {
+    ToggleSwitch(mnuSendOnClick, program_.Options.SendOnClick);
+}
+
+void FrmMain::mnuStickToPM_Click() {
+    ToggleSwitch(mnuStickToPM, program_.Options.StickToPM);
+}
+
+void FrmMain::mnuKeepOpen_Click() {
+    ToggleSwitch(mnuKeepOpen, program_.Options.KeepOpen);
+}
+
+void FrmMain::mnuAbout_Click() {
+    if (program_.Options.StayOnTop == VbTrue) {
+        SetTopmost(program_.ports.windows, hWnd(), VbFalse);
+    }
+    program_.frmAbout.ShowModal(FormId::Main);
+    if (program_.Options.StayOnTop == VbTrue) {
+        SetTopmost(program_.ports.windows, hWnd(), VbTrue);
+    }
+}
+
+void FrmMain::mnuExit_Click() {
+    Unload();
+    toolkit().EndProgram();
+}
+
+void FrmMain::Command1_Click() {
+    mnuExit_Click();
+}

@@ -1,0 +1,34 @@
+// Opening the palette at the launcher, flipped to the launcher's other side where it would
+// run past the right or bottom edge of the screen.
+#include "frm_main.h"
+
+#include "program.h"
+
+void FrmMain::Image1_MouseUp(int button) {
+    if (button != kLeftButton) {
+        return;
+    }
+    FrmSmilies& palette = program_.frmSmilies;
+    palette.Show(FormId::Main);
+    palette.SetLeft(Left());
+    palette.SetTop(Top());
+}
+
+void FrmMain::Image1_Click() {
+    FrmSmilies& palette = program_.frmSmilies;
+    palette.Show(FormId::Main);
+    const ScreenMetrics screen = toolkit().Screen();
+    const float screenWidth = static_cast<float>(screen.widthPixels) * screen.twipsPerPixelX;
+    const float screenHeight = static_cast<float>(screen.heightPixels) * screen.twipsPerPixelY;
+    // Each size and position is read afresh: the user may have moved either window.
+    if (palette.Width() + Left() > screenWidth) {
+        palette.SetLeft(Left() - palette.Width());
+    } else {
+        palette.SetLeft(Left());
+    }
+    if (palette.Height() + Top() > screenHeight) {
+        palette.SetTop(Top() - palette.Height());
+    } else {
+        palette.SetTop(Top());
+    }
+}

@@ -1,0 +1,207 @@
+#include "frm_smilies.h"
+
+#include "palette/grid.h"
+#include "program.h"
+#include "shared/typist.h"
+#include "shared/window_utils.h"
+
+using namespace SmiliesControls;
+
+FrmSmilies::FrmSmilies(Program& program)
+    : Form(FormId::Smilies, program.ports.toolkit), program_(program) {}
+
+FormDesign FrmSmilies::Design() const {
+    const Color green{0, 128, 0};
+    FormDesign d;
+    d.id = FormId::Smilies;
+    d.caption = "Smilies";
+    d.border = FormBorder::ToolWindow;
+    d.rect = {0, 0, 3040, 3680};
+    d.backColor = green;
+    d.cursor = CursorKind::Palette;
+    d.taskbarButton = false;
+    ControlDesign frame1;
+    frame1.id = Frame1;
+    frame1.kind = ControlKind::Frame;
+    frame1.rect = {75, 0, 2790, 2890};
+    frame1.backColor = green;
+    frame1.tabIndex = 1;
+    d.controls.push_back(frame1);
+    for (int i = 0; i < kSmileyCount; ++i) {
+        ControlDesign picture;
+        picture.id = smiley;
+        picture.index = i;
+        picture.container = Frame1;
+        picture.kind = ControlKind::Image;
+        d.controls.push_back(picture);
+    }
+    ControlDesign frame2 = frame1;
+    frame2.id = Frame2;
+    frame2.rect = {75, 2840, 2790, 540};
+    frame2.tabIndex = 2;
+    d.controls.push_back(frame2);
+    ControlDesign label;
+    label.id = Label1;
+    label.container = Frame2;
+    label.kind = ControlKind::Label;
+    label.rect = {75, 225, 450, 195};
+    label.caption = "Smiley";
+    label.backColor = green;
+    label.font = {"Tahoma", 8.25f, false, false};
+    label.tabIndex = 3;
+    d.controls.push_back(label);
+    ControlDesign text;
+    text.id = Text1;
+    text.container = Frame2;
+    text.kind = ControlKind::TextBox;
+    text.rect = {525, 180, 2115, 285};
+    text.backColor = green;
+    text.font = {"MS Sans Serif", 9.75f, false, false};
+    text.readOnly = true;
+    text.tabIndex = 0;
+    d.controls.push_back(text);
+    ControlDesign close;
+    close.id = cmdClose;
+    close.kind = ControlKind::CommandButton;
+    close.rect = {2760, 3840, 1095, 375};
+    close.caption = "Command1";
+    close.tabIndex = 4;
+    close.isCancel = true; // Escape closes the palette
+    d.controls.push_back(close);
+    return d;
+}
+
+void FrmSmilies::OnEvent(const FormEvent& e) {
+    switch (e.kind) {
+    case EventKind::MouseMove:
+        if (e.control == smiley) {
+            smiley_MouseMove(e.index);
+        }
+        break;
+    case EventKind::Click:
+        if (e.control == smiley) {
+            smiley_Click(e.index);
+        } else if (e.control == cmdClose) {
+            cmdClose_Click();
+        }
+        break;
+    case EventKind::MouseDown:
+        if (e.control == kOnForm) {
+            Form_MouseDown(e.button);
+        } else if (e.control == Frame1) {
+            Frame1_MouseDown(e.button);
+        } else if (e.control == Frame2) {
+            Frame2_MouseDown(e.button);
+        }
+        break;
+    case EventKind::KeyPress:
+        if (e.control == Text1) {
+            Text1_KeyPress(e.keyAscii);
+        }
+        break;
+    case EventKind::Deactivate:
+        Form_Deactivate();
+        break;
+    case EventKind::LostFocus:
+        Form_LostFocus();
+        break;
+    case EventKind::CloseRequest: // the title bar's close box acts as cmdClose
+        cmdClose_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmSmilies::Form_Load() {
+    KeySum = 0;
+    const std::string path = program_.ports.files.ProgramFolder() + "\\codes.dll";
+    // The file may have gone since start-up; the palette then shows empty codes.
+    const std::optional<std::string> text =
+        program_.ports.files.ReadFilePrefix(path, kMaxCatalogueBytes);
+    SmileyCodes = ReadCatalogue(text ? *text : std::string());
+    const ScreenMetrics screen = toolkit().Screen();
+    const GridLayout grid = LayOutGrid(kGridCellPixels * screen.twipsPerPixelX,
+                                       kGridCellPixels * screen.twipsPerPixelY);
+    for (int i = 0; i < kSmileyCount; ++i) {
+        const SmileyEntry entry = LookupSmiley(SmileyCodes, i);
+        const auto slot = static_cast<std::size_t>(i);
+        borders_[slot] = 1;
+        toolkit().SetBorderStyle(FormId::Smilies, smiley, i, 1);
+        toolkit().SetPicture(FormId::Smilies, smiley, i, entry.bitmapResource);
+        tags_[slot] = entry.hoverText;
+        toolkit().SetToolTip(FormId::Smilies, smiley, i, entry.hoverText);
+        const TwipRect& cell = grid.cells[slot];
+        toolkit().SetControlRect(FormId::Smilies, smiley, i,
+                                 ControlPixels({cell.Left, cell.Top, cell.Width, cell.Height}));
+    }
+    const TwipRect& f1 = grid.frame1;
+    const TwipRect& f2 = grid.frame2;
+    toolkit().SetControlRect(FormId::Smilies, Frame1, 0,
+                             ControlPixels({f1.Left, f1.Top, f1.Width, f1.Height}));
+    toolkit().SetControlRect(FormId::Smilies, Frame2, 0,
+                             ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height}));
+    SetSize(grid.windowWidth, grid.windowHeight);
+    text1_.clear();
+    SetTopmost(program_.ports.windows, hWnd(), VbTrue);
+}
+
+void FrmSmilies::SetBorder(int index, int style) {
+    int& border = borders_[static_cast<std::size_t>(index)];
+    if (border != style) { // only what changes is redrawn
+        border = style;
+        toolkit().SetBorderStyle(FormId::Smilies, smiley, index, style);
+    }
+}
+
+void FrmSmilies::smiley_MouseMove(int index) {
+    if (index < 0 || index >= kSmileyCount) {
+        return;
+    }
+    const std::string& tag = tags_[static_cast<std::size_t>(index)];
+    if (text1_ != tag) {
+        text1_ = tag;
+        toolkit().SetText(FormId::Smilies, Text1, 0, tag);
+    }
+    for (int i = 0; i < kSmileyCount; ++i) {
+        SetBorder(i, 1);
+    }
+    SetBorder(index, 0);
+}
+
+void FrmSmilies::smiley_Click(int index) {
+    if (index < 0 || index >= kSmileyCount) {
+        return;
+    }
+    TypeIntoIMWindow(program_.ports.windows, program_.Options,
+                     SmileyCodes[static_cast<std::size_t>(index)]);
+    if (program_.Options.KeepOpen != VbTrue) {
+        Hide();
+    }
+}
+
+void FrmSmilies::Form_Deactivate() {
+    Hide();
+}
+
+void FrmSmilies::Form_LostFocus() {
+    Hide();
+}
+
+void FrmSmilies::Form_MouseDown(int button) {
+    if (button == kLeftButton) {
+        DragForm(program_.ports.windows, State(), hWnd());
+    }
+}
+
+void FrmSmilies::Frame1_MouseDown(int button) {
+    Form_MouseDown(button);
+}
+
+void FrmSmilies::Frame2_MouseDown(int button) {
+    Form_MouseDown(button);
+}
+
+void FrmSmilies::cmdClose_Click() {
+    Unload();
+}

@@ -1,0 +1,49 @@
+#pragma once
+#include "palette/catalogue.h"
+#include "shared/form.h"
+#include "shared/form_event.h"
+
+#include <array>
+#include <cstdint>
+
+class Program;
+
+namespace SmiliesControls {
+enum : int { Frame1 = 1, smiley, Frame2, Label1, Text1, cmdClose };
+}
+
+// The palette: 64 pictures in an 8 x 8 grid, a preview strip, click to type.
+class FrmSmilies final : public Form {
+  public:
+    explicit FrmSmilies(Program& program);
+
+    void OnEvent(const FormEvent& event);
+
+    void smiley_MouseMove(int index);
+    void smiley_Click(int index);
+    void Form_Deactivate();
+    void Form_LostFocus();
+    void Form_MouseDown(int button);
+    void Frame1_MouseDown(int button);
+    void Frame2_MouseDown(int button);
+    void cmdClose_Click();
+    void Text1_KeyPress(int keyAscii);
+
+    const SmileyTable& Codes() const { return SmileyCodes; }
+    int BorderStyle(int index) const { return borders_[static_cast<std::size_t>(index)]; }
+    const std::string& Text1Text() const { return text1_; }
+    std::int16_t KeySum = 0;
+
+  protected:
+    FormDesign Design() const override;
+    void Form_Load() override;
+
+  private:
+    void SetBorder(int index, int style);
+
+    Program& program_;
+    SmileyTable SmileyCodes;
+    std::array<std::string, kSmileyCount> tags_;
+    std::array<int, kSmileyCount> borders_{};
+    std::string text1_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+#include "extras/frm_about.h"
+#include "extras/frm_slide_show.h"
+#include "launcher/frm_main.h"
+#include "palette/frm_smilies.h"
+#include "shared/file_system.h"
+#include "shared/options.h"
+#include "shared/settings_store.h"
+#include "shared/toolkit.h"
+#include "shared/window_system.h"
+
+struct Ports {
+    WindowSystem& windows;
+    SettingsStore& store;
+    Toolkit& toolkit;
+    FileSystem& files;
+};
+
+// The whole program: its options and its four forms. Starting it loads the launcher.
+class Program {
+  public:
+    explicit Program(const Ports& ports);
+
+    void Start() { frmMain.Show(FormId::Main); }
+    // Hands one event from the platform to the form it belongs to.
+    void Dispatch(FormId form, const FormEvent& event);
+
+    Ports ports;
+    OptionsRecord Options;
+    FrmMain frmMain;
+    FrmSmilies frmSmilies;
+    FrmAbout frmAbout;
+    FrmSlideShow frmSlideShow;
+    // Keys typed into the palette's text box since the last check; kept for the whole run.
+    std::int16_t KeyCount = 0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+#include "form_design.h"
+#include "toolkit.h"
+
+// One of the program's windows: its loaded state, showing and unloading, and its position
+// in twips. Loading builds the window from the form's design and runs Form_Load.
+class Form {
+  public:
+    Form(FormId id, Toolkit& toolkit) : id_(id), toolkit_(toolkit) {}
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    FormId Id() const { return id_; }
+    bool Loaded() const { return loaded_; }
+
+    void Load();
+    void Show(FormId owner);      // modeless; loads first when needed
+    void ShowModal(FormId owner); // returns once the form is unloaded
+    void Hide();
+    // Runs Form_Unload and destroys the window; does nothing when not loaded.
+    void Unload();
+
+    Hwnd hWnd() { return toolkit_.FormHandle(id_); }
+    float Left();
+    float Top();
+    float Width();
+    float Height();
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void SetSize(float widthTwips, float heightTwips);
+    WindowState State() { return toolkit_.FormWindowState(id_); }
+
+  protected:
+    virtual FormDesign Design() const = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    Toolkit& toolkit() { return toolkit_; }
+    int PixelsX(float twips);
+    int PixelsY(float twips);
+    PixelRect ControlPixels(const DesignRect& twips);
+
+  private:
+    FormId id_;
+    Toolkit& toolkit_;
+    bool loaded_ = false;
+};

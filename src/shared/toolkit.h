@@ -1,0 +1,45 @@
+#pragma once
+#include "form_design.h"
+#include "window_system.h"
+#include "window_utils.h"
+
+#include <string>
+
+// What the forms ask of the windowing toolkit. Geometry here is in screen pixels;
+// the forms convert to and from twips.
+class Toolkit {
+  public:
+    virtual ~Toolkit() = default;
+
+    // Makes the window and its controls from the design, hidden.
+    virtual void CreateForm(const FormDesign& designInPixels) = 0;
+    virtual void DestroyForm(FormId form) = 0;
+    // Modeless: shows and activates, or only brings forward when already visible.
+    virtual void ShowForm(FormId form, FormId owner) = 0;
+    // Shows the form modal to the program; returns once the form has been destroyed.
+    virtual void ShowModal(FormId form, FormId owner) = 0;
+    virtual void HideForm(FormId form) = 0;
+    virtual Hwnd FormHandle(FormId form) = 0;
+    virtual WindowState FormWindowState(FormId form) = 0;
+    virtual PixelRect FormRect(FormId form) = 0; // outer bounds on the screen
+    virtual void MoveForm(FormId form, const PixelRect& outer) = 0;
+    // Leaves the message loop once the current handler returns.
+    virtual void EndProgram() = 0;
+
+    // Control rectangles are relative to their container.
+    virtual void SetControlRect(FormId form, int control, int index, const PixelRect& rect) = 0;
+    virtual void SetPicture(FormId form, int control, int index, int bitmapResource) = 0;
+    virtual void SetBorderStyle(FormId form, int control, int index, int style) = 0;
+    virtual void SetText(FormId form, int control, int index, const std::string& text) = 0;
+    virtual void SetToolTip(FormId form, int control, int index, const std::string& text) = 0;
+    virtual void SetTimerEnabled(FormId form, int timer, bool enabled) = 0;
+
+    virtual void SetMenuChecked(FormId form, int item, bool checked) = 0;
+    // Pops up the form's menu at a point in its client area; returns the chosen item, or 0.
+    virtual int PopupMenu(FormId form, int x, int y) = 0;
+
+    // A message box with the critical-stop icon and one OK button; returns when closed.
+    virtual void MessageBoxCritical(const std::string& text, const std::string& title) = 0;
+
+    virtual ScreenMetrics Screen() = 0;
+};

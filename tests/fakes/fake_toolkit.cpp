@@ -1,0 +1,119 @@
+#include "fake_toolkit.h"
+
+namespace {
+std::string Rect(const PixelRect& r) {
+    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) +
+           "," + std::to_string(r.Bottom);
+}
+std::string Ctl(FormId form, int control, int index) {
+    return FakeToolkit::Name(form) + "." + std::to_string(control) + "(" + std::to_string(index) +
+           ")";
+}
+} // namespace
+
+std::string FakeToolkit::Name(FormId form) {
+    switch (form) {
+    case FormId::Main:
+        return "frmMain";
+    case FormId::Smilies:
+        return "frmSmilies";
+    case FormId::About:
+        return "frmAbout";
+    case FormId::SlideShow:
+        return "frmSlideShow";
+    }
+    return "?";
+}
+
+std::vector<std::string> FakeToolkit::CallsStartingWith(const std::string& prefix) const {
+    std::vector<std::string> out;
+    for (const std::string& c : calls) {
+        if (c.rfind(prefix, 0) == 0) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+void FakeToolkit::CreateForm(const FormDesign& design) {
+    calls.push_back("Create " + Name(design.id));
+    designs[design.id] = design;
+    const auto l = static_cast<int>(design.rect.left);
+    const auto t = static_cast<int>(design.rect.top);
+    rects[design.id] = {l, t, l + static_cast<int>(design.rect.width),
+                        t + static_cast<int>(design.rect.height)};
+    visible[design.id] = false;
+}
+
+void FakeToolkit::DestroyForm(FormId form) {
+    calls.push_back("Destroy " + Name(form));
+    visible[form] = false;
+    designs.erase(form);
+}
+
+void FakeToolkit::ShowForm(FormId form, FormId owner) {
+    calls.push_back("Show " + Name(form) + " owner " + Name(owner));
+    visible[form] = true;
+}
+
+void FakeToolkit::ShowModal(FormId form, FormId owner) {
+    calls.push_back("ShowModal " + Name(form) + " owner " + Name(owner));
+    visible[form] = true;
+    if (whileModal) {
+        whileModal();
+    }
+    calls.push_back("ModalReturned " + Name(form));
+}
+
+void FakeToolkit::HideForm(FormId form) {
+    calls.push_back("Hide " + Name(form));
+    visible[form] = false;
+}
+
+void FakeToolkit::MoveForm(FormId form, const PixelRect& outer) {
+    calls.push_back("Move " + Name(form) + " " + Rect(outer));
+    rects[form] = outer;
+}
+
+void FakeToolkit::EndProgram() {
+    calls.push_back("End");
+    ended = true;
+}
+
+void FakeToolkit::SetControlRect(FormId form, int control, int index, const PixelRect& rect) {
+    calls.push_back("Rect " + Ctl(form, control, index) + " " + Rect(rect));
+}
+
+void FakeToolkit::SetPicture(FormId form, int control, int index, int bitmap) {
+    calls.push_back("Picture " + Ctl(form, control, index) + " " + std::to_string(bitmap));
+}
+
+void FakeToolkit::SetBorderStyle(FormId form, int control, int index, int style) {
+    calls.push_back("Border " + Ctl(form, control, index) + " " + std::to_string(style));
+}
+
+void FakeToolkit::SetText(FormId form, int control, int index, const std::string& text) {
+    calls.push_back("Text " + Ctl(form, control, index) + " " + text);
+}
+
+void FakeToolkit::SetToolTip(FormId form, int control, int index, const std::string& text) {
+    calls.push_back("ToolTip " + Ctl(form, control, index) + " " + text);
+}
+
+void FakeToolkit::SetTimerEnabled(FormId form, int timer, bool enabled) {
+    calls.push_back("Timer " + Ctl(form, timer, 0) + (enabled ? " on" : " off"));
+}
+
+void FakeToolkit::SetMenuChecked(FormId form, int item, bool checked) {
+    calls.push_back("Check " + Ctl(form, item, 0) + (checked ? " on" : " off"));
+    menuChecked[item] = checked;
+}
+
+int FakeToolkit::PopupMenu(FormId form, int x, int y) {
+    calls.push_back("Popup " + Name(form) + " " + std::to_string(x) + "," + std::to_string(y));
+    return menuChoice;
+}
+
+void FakeToolkit::MessageBoxCritical(const std::string& text, const std::string& title) {
+    calls.push_back("MessageBox " + title + ": " + text);
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include "shared/toolkit.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// Keeps each form's rectangle and visibility, records every call in order as text.
+class FakeToolkit final : public Toolkit {
+  public:
+    std::vector<std::string> calls;
+    ScreenMetrics screen{1280, 960, 15, 15};
+    int menuChoice = 0;
+    // Runs while a modal form is showing, as the user would act inside it.
+    std::function<void()> whileModal;
+    std::map<FormId, bool> visible;
+    std::map<FormId, PixelRect> rects;
+    std::map<FormId, FormDesign> designs;
+    std::map<int, bool> menuChecked;
+    bool ended = false;
+
+    static std::string Name(FormId form);
+    // Calls since the last Clear, only those starting with prefix.
+    std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+
+    void CreateForm(const FormDesign& design) override;
+    void DestroyForm(FormId form) override;
+    void ShowForm(FormId form, FormId owner) override;
+    void ShowModal(FormId form, FormId owner) override;
+    void HideForm(FormId form) override;
+    Hwnd FormHandle(FormId form) override { return 1000 + static_cast<int>(form); }
+    WindowState FormWindowState(FormId) override { return WindowState::Normal; }
+    PixelRect FormRect(FormId form) override { return rects[form]; }
+    void MoveForm(FormId form, const PixelRect& outer) override;
+    void EndProgram() override;
+    void SetControlRect(FormId form, int control, int index, const PixelRect& rect) override;
+    void SetPicture(FormId form, int control, int index, int bitmap) override;
+    void SetBorderStyle(FormId form, int control, int index, int style) override;
+    void SetText(FormId form, int control, int index, const std::string& text) override;
+    void SetToolTip(FormId form, int control, int index, const std::string& text) override;
+    void SetTimerEnabled(FormId form, int timer, bool enabled) override;
+    void SetMenuChecked(FormId form, int item, bool checked) override;
+    int PopupMenu(FormId form, int x, int y) override;
+    void MessageBoxCritical(const std::string& text, const std::string& title) override;
+    ScreenMetrics Screen() override { return screen; }
+};

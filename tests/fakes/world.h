@@ -1,0 +1,41 @@
+#pragma once
+#include "fake_file_system.h"
+#include "fake_settings_store.h"
+#include "fake_toolkit.h"
+#include "fake_window_system.h"
+#include "program.h"
+
+// The whole program over fakes, with a code file in place.
+struct World {
+    FakeWindowSystem windows;
+    FakeSettingsStore store;
+    FakeToolkit toolkit;
+    FakeFileSystem files;
+    Program program{Ports{windows, store, toolkit, files}};
+
+    World() { files.AddFile("codes.dll", ":)\r\n:(\r\nhappy\r\n"); }
+
+    void Store(const std::string& key, const std::string& value) {
+        store.values[{"FizzmoLite", "Settings", key}] = value;
+    }
+    std::string Stored(const std::string& key) {
+        return store.values.at({"FizzmoLite", "Settings", key});
+    }
+    void Clear() {
+        toolkit.calls.clear();
+        windows.calls.clear();
+    }
+    std::vector<std::string> TopmostCalls(Hwnd window) {
+        std::vector<std::string> out;
+        const std::string prefix = "SetWindowPos(" + std::to_string(window) + ",";
+        for (const std::string& c : windows.calls) {
+            if (c.rfind(prefix, 0) == 0) {
+                out.push_back(c.substr(prefix.size(), 2) == "-1" ? "topmost" : "not topmost");
+            }
+        }
+        return out;
+    }
+};
+
+inline constexpr Hwnd kLauncherHandle = 1000;
+inline constexpr Hwnd kPaletteHandle = 1001;

@@ -1,0 +1,175 @@
+#include "world.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace MainControls;
+
+TEST(Launcher, StartUpRunsInOrderAndShowsTheLauncher) {
+    World w;
+    w.program.Start();
+    EXPECT_EQ(w.toolkit.calls, (std::vector<std::string>{
+                                   "Create frmMain",
+                                   "Picture frmMain.1(0) 101",
+                                   "Check frmMain.5(0) on", // Stay On Top
+                                   "Check frmMain.7(0) on", // Stick To PM
+                                   "Check frmMain.6(0) on", // SendOnClick
+                                   "Check frmMain.8(0) on", // Keep Open
+                                   "Show frmMain owner frmMain",
+                               }));
+    // First run: saved 100, 100 is not applied while Stick To PM is on.
+    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{318, 176, 370, 227}));
+    EXPECT_EQ(w.TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
+    EXPECT_EQ(w.store.reads.size(), 6u);
+    EXPECT_TRUE(w.store.writes.empty());
+}
+
+TEST(Launcher, MissingCodeFileShowsTheMessageAndEndsWithTheStoreUntouched) {
+    World w;
+    w.files.attributes.clear();
+    w.Store("StayOnTop", "T");
+    w.program.Start();
+    EXPECT_EQ(
+        w.toolkit.calls,
+        (std::vector<std::string>{"Create frmMain",
+                                  "MessageBox Fizzmo Lite: A required file, code.dll is not found.",
+                                  "Destroy frmMain", "End"}));
+    EXPECT_TRUE(w.store.reads.empty());
+    EXPECT_TRUE(w.store.writes.empty());
+    EXPECT_EQ(w.Stored("StayOnTop"), "T");
+}
+
+TEST(Launcher, CodeFileMustBeAnOrdinaryFileInTheProgramFolder) {
+    for (const FileAttributes attributes :
+         {FileAttributes{true, false, false}, FileAttributes{false, true, false},
+          FileAttributes{false, false, true}}) {
+        World w;
+        w.files.attributes["C:\\Fizzmo\\codes.dll"] = attributes;
+        w.program.Start();
+        EXPECT_TRUE(w.toolkit.ended);
+        EXPECT_FALSE(w.program.frmMain.Loaded());
+    }
+    World empty;
+    empty.files.AddFile("codes.dll", "");
+    empty.program.Start();
+    EXPECT_TRUE(empty.program.frmMain.Loaded());
+}
+
+TEST(Launcher, SavedPositionAppliesOnlyWithStickToPMOff) {
+    World w;
+    w.Store("StickToPM", "F");
+    w.Store("StayOnTop", "F");
+    w.Store("Left", "3000");
+    w.Store("top", "1500");
+    w.program.Start();
+    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{200, 100, 252, 151}));
+    EXPECT_TRUE(w.TopmostCalls(kLauncherHandle).empty());
+}
+
+TEST(Launcher, SwitchItemsFlipTheirMarkAndOption) {
+    World w;
+    w.program.Start();
+    FrmMain& m = w.program.frmMain;
+    m.mnuKeepOpen_Click();
+    EXPECT_FALSE(m.Checked(mnuKeepOpen));
+    EXPECT_EQ(w.program.Options.KeepOpen, VbFalse);
+    EXPECT_FALSE(w.toolkit.menuChecked[mnuKeepOpen]);
+    m.mnuSendOnClick_Click();
+    m.mnuStickToPM_Click();
+    EXPECT_EQ(w.program.Options.SendOnClick, VbFalse);
+    EXPECT_EQ(w.program.Options.StickToPM, VbFalse);
+    m.mnuKeepOpen_Click();
+    EXPECT_EQ(w.program.Options.KeepOpen, VbTrue);
+    EXPECT_TRUE(w.store.writes.empty()); // only the exit writes
+}
+
+TEST(Launcher, StayOnTopItemAppliesAtOnce) {
+    World w;
+    w.program.Start();
+    w.Clear();
+    w.program.frmMain.mnuStayonTop_Click();
+    w.program.frmMain.mnuStayonTop_Click();
+    EXPECT_EQ(w.TopmostCalls(kLauncherHandle),
+              (std::vector<std::string>{"not topmost", "topmost"}));
+}
+
+TEST(Launcher, AboutLeavesTheTopmostBandWhileOpen) {
+    World w;
+    w.program.Start();
+    w.Clear();
+    std::vector<std::string> duringModal;
+    w.toolkit.whileModal = [&] {
+        duringModal = w.TopmostCalls(kLauncherHandle);
+        w.program.frmAbout.Command1_Click();
+    };
+    w.program.frmMain.mnuAbout_Click();
+    EXPECT_EQ(duringModal, (std::vector<std::string>{"not topmost"}));
+    EXPECT_EQ(w.TopmostCalls(kLauncherHandle),
+              (std::vector<std::string>{"not topmost", "topmost"}));
+    EXPECT_FALSE(w.program.frmAbout.Loaded());
+    EXPECT_EQ(w.toolkit.CallsStartingWith("ShowModal"),
+              (std::vector<std::string>{"ShowModal frmAbout owner frmMain"}));
+}
+
+TEST(Launcher, AboutWithStayOnTopOffDoesNotTouchTopmost) {
+    World w;
+    w.Store("StayOnTop", "F");
+    w.program.Start();
+    w.Clear();
+    w.toolkit.whileModal = [&] { w.program.frmAbout.Command1_Click(); };
+    w.program.frmMain.mnuAbout_Click();
+    EXPECT_TRUE(w.TopmostCalls(kLauncherHandle).empty());
+}
+
+TEST(Launcher, ExitSavesThenUnloadsSlideShowAndPaletteThenEnds) {
+    World w;
+    w.Store("KeepOpen", "F");
+    w.program.Start();
+    w.program.frmMain.Image1_Click();
+    w.program.frmMain.mnuKeepOpen_Click();
+    w.Clear();
+    w.program.frmMain.mnuExit_Click();
+    EXPECT_EQ(w.Stored("KeepOpen"), "T");
+    EXPECT_EQ(w.Stored("Left"), "4770");
+    EXPECT_EQ(w.Stored("top"), "2640");
+    EXPECT_EQ(w.toolkit.calls,
+              (std::vector<std::string>{"Destroy frmSmilies", "Destroy frmMain", "End"}));
+    EXPECT_FALSE(w.program.frmSmilies.Loaded());
+}
+
+TEST(Launcher, HiddenButtonAndPlatformCloseAlsoSave) {
+    World a;
+    a.program.Start();
+    a.program.frmMain.Command1_Click();
+    EXPECT_EQ(a.store.writes.size(), 6u);
+    EXPECT_TRUE(a.toolkit.ended);
+    World b;
+    b.program.Start();
+    b.program.Dispatch(FormId::Main, FormEvent{EventKind::CloseRequest});
+    EXPECT_EQ(b.store.writes.size(), 6u);
+    EXPECT_TRUE(b.toolkit.ended);
+}
+
+TEST(Launcher, RightPressOnPicturePopsUpTheMenuAtThePicturePoint) {
+    World w;
+    w.program.Start();
+    w.Clear();
+    w.toolkit.menuChoice = mnuKeepOpen;
+    w.program.Dispatch(FormId::Main,
+                       FormEvent{EventKind::MouseDown, Image1, 0, kRightButton, 0, 10, 20});
+    EXPECT_EQ(w.toolkit.calls.front(), "Popup frmMain 10,20");
+    EXPECT_EQ(w.program.Options.KeepOpen, VbFalse);
+    // A left press on the picture neither drags nor pops up; a right press on the rim does
+    // nothing; a left press on the rim drags.
+    w.Clear();
+    w.program.Dispatch(FormId::Main, FormEvent{EventKind::MouseDown, Image1, 0, kLeftButton});
+    w.program.Dispatch(FormId::Main, FormEvent{EventKind::MouseDown, kOnForm, 0, kRightButton});
+    EXPECT_TRUE(w.toolkit.calls.empty());
+    EXPECT_TRUE(w.windows.calls.empty());
+    w.program.Dispatch(FormId::Main, FormEvent{EventKind::MouseDown, kOnForm, 0, kLeftButton});
+    EXPECT_EQ(w.windows.calls,
+              (std::vector<std::string>{"ReleaseCapture", "SendMessageA(1000,161,2,0)"}));
+}
+
+} // namespace

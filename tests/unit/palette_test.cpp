@@ -1,0 +1,129 @@
+#include "world.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace SmiliesControls;
+
+struct Palette : ::testing::Test, World {
+    Hwnd input = 0;
+    Palette() {
+        const Hwnd im = windows.AddTopLevel("IMClass");
+        input = windows.AddChild(im, "RICHEDIT", "");
+        program.Start();
+        program.frmMain.Image1_Click();
+    }
+    FrmSmilies& palette() { return program.frmSmilies; }
+    std::string TypedText() {
+        std::string text;
+        for (const SentMessage& m : windows.messages) {
+            if (m.message == win::WM_CHAR) {
+                text.push_back(static_cast<char>(m.wParam));
+            }
+        }
+        return text;
+    }
+};
+
+TEST_F(Palette, LoadFillsTheGridAndMakesItselfTopmost) {
+    EXPECT_TRUE(palette().Loaded());
+    for (int i = 0; i < kSmileyCount; ++i) {
+        EXPECT_EQ(palette().BorderStyle(i), 1);
+    }
+    EXPECT_EQ(palette().Text1Text(), "");
+    const auto pictures = toolkit.CallsStartingWith("Picture frmSmilies");
+    ASSERT_EQ(pictures.size(), 64u);
+    EXPECT_EQ(pictures.front(), "Picture frmSmilies.2(0) 101");
+    EXPECT_EQ(pictures.back(), "Picture frmSmilies.2(63) 164");
+    const auto tips = toolkit.CallsStartingWith("ToolTip");
+    // The short code file leaves every label empty.
+    EXPECT_EQ(tips[0], "ToolTip frmSmilies.2(0) :)   ");
+    EXPECT_EQ(tips[2], "ToolTip frmSmilies.2(2) happy   ");
+    EXPECT_EQ(toolkit.CallsStartingWith("Rect frmSmilies.2(9)"),
+              (std::vector<std::string>{"Rect frmSmilies.2(9) 27,34,49,56"}));
+    EXPECT_EQ(TopmostCalls(kPaletteHandle), (std::vector<std::string>{"topmost"}));
+}
+
+TEST_F(Palette, HoverShowsTheTextAndDropsOnlyThatBorder) {
+    palette().smiley_MouseMove(3);
+    palette().smiley_MouseMove(0);
+    EXPECT_EQ(palette().Text1Text(), ":)   ");
+    for (int i = 0; i < kSmileyCount; ++i) {
+        EXPECT_EQ(palette().BorderStyle(i), i == 0 ? 0 : 1) << i;
+    }
+    // Moving over the background changes nothing.
+    program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseMove, kOnForm});
+    EXPECT_EQ(palette().BorderStyle(0), 0);
+    EXPECT_EQ(palette().Text1Text(), ":)   ");
+}
+
+TEST_F(Palette, ClickTypesTheCodeAndKeepOpenDecidesHiding) {
+    palette().smiley_Click(0);
+    EXPECT_EQ(TypedText(), ":)");
+    EXPECT_TRUE(toolkit.visible[FormId::Smilies]);
+    program.frmMain.mnuKeepOpen_Click();
+    palette().smiley_Click(1);
+    EXPECT_EQ(TypedText(), ":):(");
+    EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
+    EXPECT_TRUE(palette().Loaded());
+}
+
+TEST_F(Palette, ClickWithoutIMWindowStillHides) {
+    World w;
+    w.Store("KeepOpen", "F");
+    w.program.Start();
+    w.program.frmMain.Image1_Click();
+    w.program.frmSmilies.smiley_Click(5);
+    EXPECT_TRUE(w.windows.messages.empty());
+    EXPECT_FALSE(w.toolkit.visible[FormId::Smilies]);
+}
+
+TEST_F(Palette, DeactivationAndLostFocusHideWhateverKeepOpenSays) {
+    program.Dispatch(FormId::Smilies, FormEvent{EventKind::Deactivate});
+    EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
+    program.frmMain.Image1_Click();
+    EXPECT_TRUE(toolkit.visible[FormId::Smilies]);
+    program.Dispatch(FormId::Smilies, FormEvent{EventKind::LostFocus});
+    EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
+}
+
+TEST_F(Palette, ShowingAgainAfterHidingDoesNotReload) {
+    palette().smiley_MouseMove(7);
+    palette().Hide();
+    Clear();
+    program.frmMain.Image1_Click();
+    EXPECT_TRUE(toolkit.CallsStartingWith("Create").empty());
+    EXPECT_EQ(palette().Text1Text(), LookupSmiley(palette().Codes(), 7).hoverText);
+}
+
+TEST_F(Palette, CloseUnloadsAndTheNextShowingRereadsTheFile) {
+    palette().smiley_MouseMove(2);
+    program.Dispatch(FormId::Smilies, FormEvent{EventKind::Click, cmdClose});
+    EXPECT_FALSE(palette().Loaded());
+    files.AddFile("codes.dll", ";)\r\n");
+    program.frmMain.Image1_Click();
+    EXPECT_EQ(LookupSmiley(palette().Codes(), 0).code, ";)");
+    EXPECT_EQ(palette().BorderStyle(2), 1);
+    EXPECT_EQ(palette().Text1Text(), "");
+}
+
+TEST_F(Palette, VanishedCodeFileGivesEmptyCodes) {
+    program.Dispatch(FormId::Smilies, FormEvent{EventKind::CloseRequest});
+    files.contents.clear();
+    program.frmMain.Image1_Click();
+    EXPECT_EQ(LookupSmiley(palette().Codes(), 0).hoverText, "   ");
+}
+
+TEST_F(Palette, OnlyLeftPressesOnBackgroundAndFramesDrag) {
+    Clear();
+    program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseDown, kOnForm, 0, kRightButton});
+    program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseDown, smiley, 3, kLeftButton});
+    EXPECT_TRUE(windows.calls.empty());
+    for (int control : {kOnForm, int{Frame1}, int{Frame2}}) {
+        program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseDown, control, 0, kLeftButton});
+    }
+    EXPECT_EQ(std::count(windows.calls.begin(), windows.calls.end(), "ReleaseCapture"), 3);
+}
+
+} // namespace
