@@ -34,6 +34,9 @@ FormDesign FrmMain::Design() const {
     button.rect = {1800, 360, 375, 195};
     button.caption = "Command1";
     button.tabIndex = 0;
+    // Never seen and never focused, so no stray Space or Enter ends the program.
+    button.visible = false;
+    button.shortcut = 'X';
     d.controls = {image, button};
     d.popupMenu = mnuOptions;
     d.menuItems = {{mnuStayonTop, "Stay On Top"},

@@ -45,6 +45,8 @@ struct ControlDesign {
     bool readOnly = false;
     bool isDefault = false; // pressed by Enter
     bool isCancel = false;  // pressed by Escape
+    bool visible = true;
+    char shortcut = 0; // pressed by Ctrl+Shift+this letter
     CursorKind cursor = CursorKind::Default;
     std::string toolTip;
 };

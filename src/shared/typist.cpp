@@ -25,8 +25,8 @@ std::intptr_t CharKeyData(char character) {
 }
 
 Hwnd FindFrontmostIMWindow(WindowSystem& windows) {
-    for (Hwnd w = windows.GetWindow(windows.GetDesktopWindow(), win::GW_CHILD); w != 0;
-         w = windows.GetWindow(w, win::GW_HWNDNEXT)) {
+    for (Hwnd w = windows.GetWindow(windows.GetDesktopWindow(), win::kGwChild); w != 0;
+         w = windows.GetWindow(w, win::kGwHwndNext)) {
         if (GetWindowClassName(windows, w) == "IMClass") {
             return w;
         }
@@ -50,10 +50,10 @@ void TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& options, std::
     }
     const Hwnd inputBox = windows.FindWindowExA(imWindow, 0, "RICHEDIT", "");
     for (char character : text.substr(0, kMaxTypedLength)) {
-        windows.SendMessageA(inputBox, win::WM_CHAR, static_cast<unsigned char>(character),
+        windows.SendMessageA(inputBox, win::kWmChar, static_cast<unsigned char>(character),
                              CharKeyData(character));
     }
     if (options.SendOnClick == VbTrue) {
-        windows.SendMessageA(inputBox, win::WM_KEYDOWN, win::VK_RETURN, kEnterKeyData);
+        windows.SendMessageA(inputBox, win::kWmKeyDown, win::kVkReturn, kEnterKeyData);
     }
 }

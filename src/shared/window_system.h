@@ -14,19 +14,19 @@ struct PixelRect {
 };
 
 namespace win {
-inline constexpr std::uint32_t WM_KEYDOWN = 0x0100;
-inline constexpr std::uint32_t WM_CHAR = 0x0102;
-inline constexpr std::uint32_t WM_NCLBUTTONDOWN = 0x00A1;
-inline constexpr std::intptr_t HTCAPTION = 2;
-inline constexpr std::uint32_t GW_HWNDNEXT = 2;
-inline constexpr std::uint32_t GW_CHILD = 5;
-inline constexpr Hwnd HWND_TOPMOST = -1;
-inline constexpr Hwnd HWND_NOTOPMOST = -2;
-inline constexpr std::uint32_t SWP_NOSIZE = 0x0001;
-inline constexpr std::uint32_t SWP_NOMOVE = 0x0002;
-inline constexpr std::uint32_t SWP_NOACTIVATE = 0x0010;
-inline constexpr std::uint32_t SWP_SHOWWINDOW = 0x0040;
-inline constexpr std::intptr_t VK_RETURN = 13;
+inline constexpr std::uint32_t kWmKeyDown = 0x0100;
+inline constexpr std::uint32_t kWmChar = 0x0102;
+inline constexpr std::uint32_t kWmNcLButtonDown = 0x00A1;
+inline constexpr std::intptr_t kHtCaption = 2;
+inline constexpr std::uint32_t kGwHwndNext = 2;
+inline constexpr std::uint32_t kGwChild = 5;
+inline constexpr Hwnd kHwndTopmost = -1;
+inline constexpr Hwnd kHwndNoTopmost = -2;
+inline constexpr std::uint32_t kSwpNoSize = 0x0001;
+inline constexpr std::uint32_t kSwpNoMove = 0x0002;
+inline constexpr std::uint32_t kSwpNoActivate = 0x0010;
+inline constexpr std::uint32_t kSwpShowWindow = 0x0040;
+inline constexpr std::intptr_t kVkReturn = 13;
 } // namespace win
 
 // The user32 operations that typing, dragging, topmost and docking use.

@@ -5,12 +5,12 @@ void DragForm(WindowSystem& windows, WindowState state, Hwnd window) {
         return;
     }
     windows.ReleaseCapture();
-    windows.SendMessageA(window, win::WM_NCLBUTTONDOWN, win::HTCAPTION, 0);
+    windows.SendMessageA(window, win::kWmNcLButtonDown, win::kHtCaption, 0);
 }
 
 void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost) {
-    const Hwnd insertAfter = topmost == VbTrue ? win::HWND_TOPMOST : win::HWND_NOTOPMOST;
+    const Hwnd insertAfter = topmost == VbTrue ? win::kHwndTopmost : win::kHwndNoTopmost;
     windows.SetWindowPos(window, insertAfter, 0, 0, 0, 0,
-                         win::SWP_NOSIZE | win::SWP_NOMOVE | win::SWP_NOACTIVATE |
-                             win::SWP_SHOWWINDOW);
+                         win::kSwpNoSize | win::kSwpNoMove | win::kSwpNoActivate |
+                             win::kSwpShowWindow);
 }

@@ -41,10 +41,10 @@ Hwnd FakeWindowSystem::GetDesktopWindow() {
 
 Hwnd FakeWindowSystem::GetWindow(Hwnd window, std::uint32_t command) {
     calls.push_back("GetWindow(" + std::to_string(window) + "," + std::to_string(command) + ")");
-    if (command == win::GW_CHILD && window == kDesktop) {
+    if (command == win::kGwChild && window == kDesktop) {
         return zOrder_.empty() ? 0 : zOrder_.front();
     }
-    if (command == win::GW_HWNDNEXT) {
+    if (command == win::kGwHwndNext) {
         auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
         if (it != zOrder_.end() && ++it != zOrder_.end()) {
             return *it;

@@ -18,7 +18,7 @@ struct Palette : ::testing::Test, World {
     std::string TypedText() {
         std::string text;
         for (const SentMessage& m : windows.messages) {
-            if (m.message == win::WM_CHAR) {
+            if (m.message == win::kWmChar) {
                 text.push_back(static_cast<char>(m.wParam));
             }
         }

@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr std::uint32_t kChar = win::WM_CHAR;
-constexpr std::uint32_t kKeyDown = win::WM_KEYDOWN;
+constexpr std::uint32_t kChar = win::kWmChar;
+constexpr std::uint32_t kKeyDown = win::kWmKeyDown;
 
 OptionsRecord WithSendOnClick(VbBool on) {
     OptionsRecord options;

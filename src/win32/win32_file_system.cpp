@@ -1,0 +1,42 @@
+#include "win32_file_system.h"
+
+#include <windows.h>
+
+std::string Win32FileSystem::ProgramFolder() {
+    char path[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, n);
+    const std::size_t slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
+}
+
+std::optional<FileAttributes> Win32FileSystem::GetAttributes(const std::string& path) {
+    const DWORD a = GetFileAttributesA(path.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) {
+        return std::nullopt;
+    }
+    return FileAttributes{(a & FILE_ATTRIBUTE_DIRECTORY) != 0, (a & FILE_ATTRIBUTE_HIDDEN) != 0,
+                          (a & FILE_ATTRIBUTE_SYSTEM) != 0};
+}
+
+std::optional<std::string> Win32FileSystem::ReadFilePrefix(const std::string& path,
+                                                           std::size_t maxBytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[16384];
+    DWORD got = 0;
+    while (
+        text.size() < maxBytes &&
+        ReadFile(file, buffer,
+                 static_cast<DWORD>(std::min<std::size_t>(sizeof buffer, maxBytes - text.size())),
+                 &got, nullptr) &&
+        got > 0) {
+        text.append(buffer, got);
+    }
+    CloseHandle(file);
+    return text;
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include "shared/file_system.h"
+
+class Win32FileSystem final : public FileSystem {
+  public:
+    std::string ProgramFolder() override;
+    std::optional<FileAttributes> GetAttributes(const std::string& path) override;
+    std::optional<std::string> ReadFilePrefix(const std::string& path,
+                                              std::size_t maxBytes) override;
+};

@@ -1,0 +1,99 @@
+#pragma once
+#include "gdi_handles.h"
+#include "shared/form_event.h"
+#include "shared/toolkit.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+// One control of a hosted form.
+struct HostedControl {
+    FormId form = FormId::Main;
+    ControlDesign design;
+    HWND hwnd = nullptr;
+    Font font;
+    Brush background;
+    Bitmap picture;
+    int borderStyle = 0;
+    bool pressed = false; // the left button went down on it and has not come up yet
+};
+
+// One form's real window and what it owns.
+struct HostedForm {
+    FormDesign design;
+    HWND hwnd = nullptr;
+    HMENU menu = nullptr;
+    HWND toolTip = nullptr;
+    Brush background;
+    bool placed = false;  // start position applied
+    bool focused = false; // first control focused
+    std::vector<std::unique_ptr<HostedControl>> controls;
+    ~HostedForm();
+    HostedControl* Find(int id, int index);
+};
+
+// The toolkit over real Win32 windows. Builds each form from its design, reports every
+// event to the sink and decides nothing about what the events mean.
+class Win32Toolkit final : public Toolkit {
+  public:
+    using Sink = std::function<void(FormId, const FormEvent&)>;
+
+    explicit Win32Toolkit(HINSTANCE instance);
+    void SetSink(Sink sink) { sink_ = std::move(sink); }
+    // Runs the message loop until the program ends.
+    void Run();
+    bool Ended() const { return ended_; }
+
+    void CreateForm(const FormDesign& designInPixels) override;
+    void DestroyForm(FormId form) override;
+    void ShowForm(FormId form, FormId owner) override;
+    void ShowModal(FormId form, FormId owner) override;
+    void HideForm(FormId form) override;
+    Hwnd FormHandle(FormId form) override;
+    WindowState FormWindowState(FormId form) override;
+    PixelRect FormRect(FormId form) override;
+    void MoveForm(FormId form, const PixelRect& outer) override;
+    void EndProgram() override;
+    void SetControlRect(FormId form, int control, int index, const PixelRect& rect) override;
+    void SetPicture(FormId form, int control, int index, int bitmapResource) override;
+    void SetBorderStyle(FormId form, int control, int index, int style) override;
+    void SetText(FormId form, int control, int index, const std::string& text) override;
+    void SetToolTip(FormId form, int control, int index, const std::string& text) override;
+    void SetTimerEnabled(FormId form, int timer, bool enabled) override;
+    void SetMenuChecked(FormId form, int item, bool checked) override;
+    int PopupMenu(FormId form, int x, int y) override;
+    void MessageBoxCritical(const std::string& text, const std::string& title) override;
+    ScreenMetrics Screen() override;
+
+    // Used by the window procedures.
+    void Raise(FormId form, const FormEvent& event);
+    HostedForm* Hosted(FormId form);
+    HostedForm* HostedByWindow(HWND hwnd);
+    HINSTANCE Instance() const { return instance_; }
+    bool IsOwnWindow(HWND hwnd) const;
+
+  private:
+    bool PreTranslate(MSG& msg);
+    void PumpOne(MSG& msg);
+    void CreateControl(HostedForm& form, const ControlDesign& design);
+    void PlaceAtStart(HostedForm& form, HWND owner);
+    void FocusFirstControl(HostedForm& form);
+
+    HINSTANCE instance_;
+    Sink sink_;
+    std::map<FormId, std::unique_ptr<HostedForm>> forms_;
+    // Forms destroyed inside their own handlers are freed once the handler has returned.
+    std::vector<std::unique_ptr<HostedForm>> destroyed_;
+    bool ended_ = false;
+};
+
+// Window classes of the forms and controls (win32_controls.cpp).
+void RegisterWindowClasses(HINSTANCE instance, Win32Toolkit* toolkit);
+extern const char* const kFormClass;
+extern const char* const kImageClass;
+extern const char* const kFrameClass;
+extern const char* const kLabelClass;

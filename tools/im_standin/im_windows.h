@@ -1,0 +1,43 @@
+// The stand-in IM windows: a frame of the configured class with a "RICHEDIT" input box child.
+#pragma once
+
+#include "standin_args.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ImWindow {
+    int index = 0;
+    WindowSpec spec;
+    HWND frame = nullptr; // null once destroyed
+    HWND input = nullptr; // null with "noinput" or once destroyed
+    std::string typed;    // text shown in the input box
+    std::vector<std::string> conversation;
+};
+
+struct StandIn {
+    Options options;
+    HINSTANCE instance = nullptr;
+    HFONT font = nullptr;
+    std::vector<std::unique_ptr<ImWindow>> windows; // by index; entries are never removed
+    bool stateDirty = false;                        // a window moved or vanished outside a command
+};
+
+StandIn& App();
+
+// Registers the IM frame class (options.className) and "RICHEDIT". False on failure.
+bool RegisterWindowClasses();
+
+// Creates IM window number windows.size(), not yet shown. Null on failure.
+ImWindow* CreateImWindow(const WindowSpec& spec);
+
+// Shows the window and makes it the top of the Z order and the foreground window.
+void BringToFront(const ImWindow& im);
+
+// The live IM window with that index, or null.
+ImWindow* FindLiveWindow(int index);
+
+int LiveWindowCount();
