@@ -57,13 +57,19 @@ const char* LoggedMessageName(UINT message) {
     }
 }
 
+// Keyboard lParams carry 32 bits; a 32-bit sender's value reaches a 64-bit window
+// sign-extended, so only the low 32 bits are logged to keep both builds alike.
+std::uint32_t KeyLParamBits(LPARAM lParam) {
+    return static_cast<std::uint32_t>(static_cast<std::uintptr_t>(lParam) & 0xFFFFFFFFu);
+}
+
 void LogMessage(const char* name, const ImWindow& im, const char* kind, HWND hwnd, WPARAM wParam,
                 LPARAM lParam) {
     const std::string line = std::string(name) + " window=" + std::to_string(im.index) +
                              " kind=" + kind + " hwnd=0x" +
                              Hex(reinterpret_cast<std::uintptr_t>(hwnd)) +
                              " wParam=" + std::to_string(static_cast<std::uintmax_t>(wParam)) +
-                             " lParam=0x" + Hex(static_cast<std::uintptr_t>(lParam));
+                             " lParam=0x" + Hex(KeyLParamBits(lParam));
     AppendLine(App().options.logPath, line);
 }
 
