@@ -1,0 +1,67 @@
+// Prints the program's windows as the tests see them: every top-level window of the form class
+// (and of the dialog and menu classes), visible or not, with its children and their texts.
+//   top hwnd=0x.. class=C visible=1 topmost=1 rect=l,t,r,b title=...
+//   child top=0x.. hwnd=0x.. class=C visible=1 rect=l,t,r,b text=...
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string ClassOf(HWND hwnd) {
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND hwnd) {
+    // WM_GETTEXT is marshalled across processes, so edit boxes report what they show.
+    char text[1024] = {};
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    for (char& c : text) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+std::string RectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    char text[64];
+    std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+BOOL CALLBACK EachChild(HWND child, LPARAM top) {
+    std::printf("child top=0x%llx hwnd=0x%llx class=%s visible=%d rect=%s text=%s\n",
+                static_cast<unsigned long long>(top), reinterpret_cast<unsigned long long>(child),
+                ClassOf(child).c_str(), IsWindowVisible(child) ? 1 : 0, RectOf(child).c_str(),
+                TextOf(child).c_str());
+    return TRUE;
+}
+
+BOOL CALLBACK EachTop(HWND hwnd, LPARAM) {
+    const std::string cls = ClassOf(hwnd);
+    if (cls != "FizzmoForm" && cls != "#32770" && cls != "#32768") {
+        return TRUE;
+    }
+    const bool topmost = (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    std::printf("top hwnd=0x%llx class=%s visible=%d topmost=%d rect=%s title=%s\n",
+                reinterpret_cast<unsigned long long>(hwnd), cls.c_str(),
+                IsWindowVisible(hwnd) ? 1 : 0, topmost ? 1 : 0, RectOf(hwnd).c_str(),
+                TextOf(hwnd).c_str());
+    EnumChildWindows(hwnd, EachChild, reinterpret_cast<LPARAM>(hwnd));
+    return TRUE;
+}
+
+} // namespace
+
+int main() {
+    EnumWindows(EachTop, 0);
+    std::fflush(stdout);
+    return 0;
+}
