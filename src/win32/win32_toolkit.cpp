@@ -98,9 +98,12 @@ void Win32Toolkit::CreateForm(const FormDesign& d) {
         SendMessageA(form.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageA(form.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
+    // Unowned: Wine links a window put into the topmost band below its owned popups and then
+    // drops it out of the band, so an owned tooltip would cost the form its Stay On Top.
+    // The tooltip is topmost by itself and is destroyed with the form.
     form.toolTip =
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                        0, form.hwnd, nullptr, instance_, nullptr);
+                        0, nullptr, nullptr, instance_, nullptr);
     for (const ControlDesign& c : d.controls) {
         CreateControl(form, c);
     }
