@@ -91,6 +91,19 @@ std::vector<std::string> StandIn::Log() const {
     return LinesOf(dir_ + "/log.txt");
 }
 
+std::vector<std::string> StandIn::Received() const {
+    std::vector<std::string> out;
+    for (std::string line : Log()) {
+        const std::size_t h = line.find(" hwnd=");
+        const std::size_t end = line.find(' ', h + 1);
+        if (h != std::string::npos && end != std::string::npos) {
+            line.erase(h, end - h);
+        }
+        out.push_back(line);
+    }
+    return out;
+}
+
 std::vector<StandInWindow> StandIn::Windows() const {
     std::vector<StandInWindow> windows;
     for (const std::string& line : LinesOf(dir_ + "/state.txt")) {

@@ -20,51 +20,37 @@ void Type(const std::string& text, bool sendOnClick) {
     ASSERT_EQ(RunWine(WindowsProgram("type_probe"), {sendOnClick ? "T" : "F", Hex(text)}, 30s), 0);
 }
 
-// The log without the window handles, which change from run to run.
-std::vector<std::string> Received(const StandIn& standIn) {
-    std::vector<std::string> out;
-    for (std::string line : standIn.Log()) {
-        const std::size_t h = line.find(" hwnd=");
-        const std::size_t end = line.find(' ', h + 1);
-        if (h != std::string::npos && end != std::string::npos) {
-            line.erase(h, end - h);
-        }
-        out.push_back(line);
-    }
-    return out;
-}
-
 TEST(Typing, SmileGoesOutWithScanCodesThenEnter) {
     StandIn standIn({"100,100,500,400"});
     Type(":)", true);
-    EXPECT_EQ(Received(standIn), (std::vector<std::string>{
-                                     "WM_CHAR window=0 kind=input wParam=58 lParam=0x270001",
-                                     "WM_CHAR window=0 kind=input wParam=41 lParam=0xB0001",
-                                     "WM_KEYDOWN window=0 kind=input wParam=13 lParam=0x1C0001",
-                                 }));
+    EXPECT_EQ(standIn.Received(), (std::vector<std::string>{
+                                      "WM_CHAR window=0 kind=input wParam=58 lParam=0x270001",
+                                      "WM_CHAR window=0 kind=input wParam=41 lParam=0xB0001",
+                                      "WM_KEYDOWN window=0 kind=input wParam=13 lParam=0x1C0001",
+                                  }));
 }
 
 TEST(Typing, NoEnterWithSendOnClickOffAndQuoteHasItsKey) {
     StandIn standIn({"100,100,500,400"});
     Type(":\">", false);
-    EXPECT_EQ(Received(standIn), (std::vector<std::string>{
-                                     "WM_CHAR window=0 kind=input wParam=58 lParam=0x270001",
-                                     "WM_CHAR window=0 kind=input wParam=34 lParam=0x280001",
-                                     "WM_CHAR window=0 kind=input wParam=62 lParam=0x340001",
-                                 }));
+    EXPECT_EQ(standIn.Received(), (std::vector<std::string>{
+                                      "WM_CHAR window=0 kind=input wParam=58 lParam=0x270001",
+                                      "WM_CHAR window=0 kind=input wParam=34 lParam=0x280001",
+                                      "WM_CHAR window=0 kind=input wParam=62 lParam=0x340001",
+                                  }));
 }
 
 TEST(Typing, OnlyTheFrontIMWindowReceives) {
     StandIn standIn({"100,100,500,400", "300,200,500,400"});
     Type(":D", true);
-    const std::vector<std::string> got = Received(standIn);
+    const std::vector<std::string> got = standIn.Received();
     ASSERT_EQ(got.size(), 3u);
     for (const std::string& line : got) {
         EXPECT_NE(line.find("window=0 kind=input"), std::string::npos) << line;
     }
     standIn.Command("front 1");
     Type(";)", false);
-    const std::vector<std::string> after = Received(standIn);
+    const std::vector<std::string> after = standIn.Received();
     ASSERT_EQ(after.size(), 5u);
     EXPECT_NE(after[3].find("window=1 kind=input"), std::string::npos) << after[3];
 }
@@ -72,19 +58,19 @@ TEST(Typing, OnlyTheFrontIMWindowReceives) {
 TEST(Typing, FrontWindowWithoutInputBoxTypesNowhere) {
     StandIn standIn({"100,100,500,400,noinput", "300,200,500,400"});
     Type(":)", true);
-    EXPECT_TRUE(Received(standIn).empty());
+    EXPECT_TRUE(standIn.Received().empty());
 }
 
 TEST(Typing, InputBoxWithATitleIsNotTheInputBox) {
     StandIn standIn({"100,100,500,400,titled"});
     Type(":)", true);
-    EXPECT_TRUE(Received(standIn).empty());
+    EXPECT_TRUE(standIn.Received().empty());
 }
 
 TEST(Typing, ClassDifferingOnlyInCaseIsNotAnIMWindow) {
     StandIn standIn({"100,100,500,400"}, "imclass");
     Type(":)", true);
-    EXPECT_TRUE(Received(standIn).empty());
+    EXPECT_TRUE(standIn.Received().empty());
 }
 
 } // namespace
