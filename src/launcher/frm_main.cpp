@@ -3,6 +3,8 @@
 #include "program.h"
 #include "shared/window_utils.h"
 
+#include <algorithm>
+
 using namespace MainControls;
 
 namespace {
@@ -129,10 +131,24 @@ void FrmMain::Form_Load() {
     if (o.StickToPM == VbFalse) {
         SetLeft(static_cast<float>(o.SavedLeft));
         SetTop(static_cast<float>(o.SavedTop));
+        BringOntoScreen();
     }
     if (o.StayOnTop == VbTrue) {
         SetTopmost(program_.ports.windows, hWnd(), VbTrue);
     }
+}
+
+// A position saved on a screen that is gone would leave the launcher out of reach: put it back
+// on the primary screen, as near to where it was as fits.
+void FrmMain::BringOntoScreen() {
+    if (toolkit().OnSomeScreen(toolkit().FormRect(FormId::Main))) {
+        return;
+    }
+    const ScreenMetrics screen = toolkit().Screen();
+    const float right = static_cast<float>(screen.widthPixels) * screen.twipsPerPixelX - Width();
+    const float bottom = static_cast<float>(screen.heightPixels) * screen.twipsPerPixelY - Height();
+    SetLeft(std::clamp(Left(), 0.0f, std::max(right, 0.0f)));
+    SetTop(std::clamp(Top(), 0.0f, std::max(bottom, 0.0f)));
 }
 
 void FrmMain::Form_Unload() {

@@ -51,6 +51,7 @@ class FrmMain final : public Form {
   private:
     void ToggleSwitch(int item, VbBool& optionSwitch);
     void SetChecked(int item, VbBool value);
+    void BringOntoScreen();
 
     Program& program_;
     bool optionsLoaded_ = false;

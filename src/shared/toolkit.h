@@ -41,5 +41,7 @@ class Toolkit {
     // A message box with the critical-stop icon and one OK button; returns when closed.
     virtual void MessageBoxCritical(const std::string& text, const std::string& title) = 0;
 
-    virtual ScreenMetrics Screen() = 0;
+    virtual ScreenMetrics Screen() = 0; // the primary screen
+    // Whether any part of the rectangle lies on one of the screens.
+    virtual bool OnSomeScreen(const PixelRect& outer) = 0;
 };

@@ -435,6 +435,11 @@ ScreenMetrics Win32Toolkit::Screen() {
                          1440.0f / static_cast<float>(dpiY > 0 ? dpiY : 96)};
 }
 
+bool Win32Toolkit::OnSomeScreen(const PixelRect& outer) {
+    const RECT r{outer.Left, outer.Top, outer.Right, outer.Bottom};
+    return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
 // Keys that act on the form rather than the focused control: Enter and Escape press the
 // default and cancel buttons, Ctrl+Shift+letter a button's shortcut, and every character
 // typed into a text box is reported before the box sees it.

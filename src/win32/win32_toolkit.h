@@ -68,6 +68,7 @@ class Win32Toolkit final : public Toolkit {
     int PopupMenu(FormId form, int x, int y) override;
     void MessageBoxCritical(const std::string& text, const std::string& title) override;
     ScreenMetrics Screen() override;
+    bool OnSomeScreen(const PixelRect& outer) override;
 
     // Used by the window procedures.
     void Raise(FormId form, const FormEvent& event);

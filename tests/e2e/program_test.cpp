@@ -1,13 +1,9 @@
 // The real program under Wine: launcher, palette, options menu and start-up, driven with real
 // clicks beside the stand-in messenger.
-#include "fizzmo_app.h"
-#include "palette/catalogue.h"
-#include "shared/scan_codes.h"
+#include "palette_driver.h"
 #include "stand_in.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 namespace e2e {
 namespace {
@@ -15,56 +11,6 @@ namespace {
 constexpr int kPaletteWidth = 203;  // 3040 twips
 constexpr int kPaletteHeight = 245; // 3680 twips
 constexpr int kScreenWidth = 1280, kScreenHeight = 1024;
-
-SmileyEntry Sample(int index) {
-    return LookupSmiley(ReadCatalogue(ReadFile(FIZZMO_SAMPLE_CODES)), index);
-}
-
-std::vector<Rect> Pictures(const ProbeWindow& palette) {
-    std::vector<Rect> pictures;
-    for (const ProbeChild& c : palette.children) {
-        if (c.cls == "FizzmoImage" && pictures.size() < kSmileyCount) {
-            pictures.push_back(c.rect);
-        }
-    }
-    return pictures;
-}
-
-std::string Text1(const ProbeWindow& palette) {
-    for (const ProbeChild& c : palette.children) {
-        if (c.cls == "Edit") {
-            return c.text;
-        }
-    }
-    return "<no text box>";
-}
-
-// What the stand-in receives for a typed code, with the Enter key press when asked.
-std::vector<std::string> Expected(const std::string& code, bool enter) {
-    std::vector<std::string> lines;
-    for (char c : code) {
-        char line[96];
-        std::snprintf(
-            line, sizeof line, "WM_CHAR window=0 kind=input wParam=%d lParam=0x%X0001",
-            static_cast<unsigned char>(c),
-            static_cast<unsigned>(std::stoul(CharToScanCode(std::string(1, c)), nullptr, 16)));
-        lines.push_back(line);
-    }
-    if (enter) {
-        lines.push_back("WM_KEYDOWN window=0 kind=input wParam=13 lParam=0x1C0001");
-    }
-    return lines;
-}
-
-void ClickCentre(const Rect& r, int button = 1) {
-    const Rect c = Centre(r);
-    Click(c.x, c.y, button);
-}
-
-ProbeWindow OpenPalette(FizzmoApp& app) {
-    ClickCentre(app.WaitVisible("").rect);
-    return app.WaitVisible("Smilies");
-}
 
 void ExpectAt(const Rect& r, int x, int y) {
     // Twips to pixels may round either way by one.

@@ -117,3 +117,16 @@ int FakeToolkit::PopupMenu(FormId form, int x, int y) {
 void FakeToolkit::MessageBoxCritical(const std::string& text, const std::string& title) {
     calls.push_back("MessageBox " + title + ": " + text);
 }
+
+bool FakeToolkit::OnSomeScreen(const PixelRect& r) {
+    std::vector<PixelRect> screens = monitors;
+    if (screens.empty()) {
+        screens.push_back({0, 0, screen.widthPixels, screen.heightPixels});
+    }
+    for (const PixelRect& m : screens) {
+        if (r.Left < m.Right && m.Left < r.Right && r.Top < m.Bottom && m.Top < r.Bottom) {
+            return true;
+        }
+    }
+    return false;
+}

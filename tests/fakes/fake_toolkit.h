@@ -11,6 +11,8 @@ class FakeToolkit final : public Toolkit {
   public:
     std::vector<std::string> calls;
     ScreenMetrics screen{1280, 960, 15, 15};
+    // The screens' bounds; none given: the primary screen alone.
+    std::vector<PixelRect> monitors;
     int menuChoice = 0;
     // Runs while a modal form is showing, as the user would act inside it.
     std::function<void()> whileModal;
@@ -44,4 +46,5 @@ class FakeToolkit final : public Toolkit {
     int PopupMenu(FormId form, int x, int y) override;
     void MessageBoxCritical(const std::string& text, const std::string& title) override;
     ScreenMetrics Screen() override { return screen; }
+    bool OnSomeScreen(const PixelRect& outer) override;
 };

@@ -67,6 +67,41 @@ TEST(Launcher, SavedPositionAppliesOnlyWithStickToPMOff) {
     EXPECT_TRUE(w.TopmostCalls(kLauncherHandle).empty());
 }
 
+TEST(Launcher, SavedPositionOffEveryScreenComesBackOntoThePrimaryScreen) {
+    struct Case {
+        const char* left;
+        const char* top;
+        PixelRect expected;
+    };
+    // Primary screen 1280 x 960; launcher 52 x 51.
+    for (const Case& c : {Case{"-30000", "-30000", {0, 0, 52, 51}},
+                          Case{"60000", "4500", {1228, 300, 1280, 351}},
+                          Case{"3000", "2147483647", {200, 909, 252, 960}}}) {
+        World w;
+        w.Store("StickToPM", "F");
+        w.Store("Left", c.left);
+        w.Store("top", c.top);
+        w.program.Start();
+        EXPECT_EQ(w.toolkit.rects[FormId::Main], c.expected) << c.left << ", " << c.top;
+    }
+}
+
+TEST(Launcher, SavedPositionOnASecondScreenOrPartlyOnScreenIsKept) {
+    World w;
+    w.toolkit.monitors = {{0, 0, 1280, 960}, {-1024, 0, 0, 768}};
+    w.Store("StickToPM", "F");
+    w.Store("Left", "-9000"); // x -600, on the left-hand screen
+    w.Store("top", "1500");
+    w.program.Start();
+    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{-600, 100, -548, 151}));
+
+    World edge;
+    edge.Store("StickToPM", "F");
+    edge.Store("Left", "-600"); // x -40: 12 pixels still showing
+    edge.program.Start();
+    EXPECT_EQ(edge.toolkit.rects[FormId::Main].Left, -40);
+}
+
 TEST(Launcher, SwitchItemsFlipTheirMarkAndOption) {
     World w;
     w.program.Start();
