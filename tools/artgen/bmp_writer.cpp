@@ -1,5 +1,7 @@
 #include "bmp_writer.h"
 
+#include <algorithm>
+
 #include <fstream>
 #include <stdexcept>
 
@@ -133,11 +135,19 @@ Bytes IconFile(unsigned type, const Canvas& image, const Bytes& data, unsigned c
 
 Bytes Bmp8(const Canvas& image, const Palette& palette) {
     const auto imageBytes = static_cast<std::uint32_t>(Stride(image.width, 8) * image.height);
-    const std::uint32_t offset = 14 + 40 + 256 * 4;
+    // Still 8 bits a pixel, but the colour table stops at the last colour the picture uses:
+    // most of a 1 KB table would be unused in every one of the 64 pictures.
+    int colours = 1;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            colours = std::max(colours, static_cast<int>(image.at(x, y)) + 1);
+        }
+    }
+    const std::uint32_t offset = 14 + 40 + static_cast<std::uint32_t>(colours) * 4;
     Bytes b;
     FileHeader(b, offset + imageBytes, offset);
-    InfoHeader(b, image.width, image.height, 8, imageBytes, 256);
-    ColourTable(b, palette.data(), 256);
+    InfoHeader(b, image.width, image.height, 8, imageBytes, colours);
+    ColourTable(b, palette.data(), colours);
     IndexedRows(b, image, 8);
     return b;
 }

@@ -1,0 +1,41 @@
+// What happens when the C++ runtime gives up: a container out of memory or asked for an
+// impossible size. The program catches no exceptions, so each of these would end it through
+// std::terminate anyway; ending it here directly keeps the runtime's exception classes, their
+// reference-counted strings and its console-printing, type-demangling terminate handler (some
+// 150 KB together) out of the .exe.
+#include <bits/functexcept.h>
+
+#include <cstdlib>
+
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    std::abort();
+}
+} // namespace __gnu_cxx
+
+namespace std {
+void __throw_bad_alloc() {
+    std::abort();
+}
+void __throw_bad_array_new_length() {
+    std::abort();
+}
+void __throw_bad_function_call() {
+    std::abort();
+}
+void __throw_length_error(const char*) {
+    std::abort();
+}
+void __throw_logic_error(const char*) {
+    std::abort();
+}
+void __throw_out_of_range(const char*) {
+    std::abort();
+}
+void __throw_out_of_range_fmt(const char*, ...) {
+    std::abort();
+}
+void __throw_invalid_argument(const char*) {
+    std::abort();
+}
+} // namespace std
