@@ -36,6 +36,7 @@ FormDesign FrmSlideShow::Design() const {
     label.foreColor = Color{0, 192, 0};
     label.font = {"Tahoma", 9, false, false};
     label.tabIndex = 2;
+    label.wordWrap = true;
     ControlDesign button;
     button.id = OKButton;
     button.kind = ControlKind::CommandButton;

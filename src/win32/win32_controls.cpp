@@ -243,7 +243,8 @@ void PaintLabel(HWND hwnd, HostedControl& c) {
     SetTextColor(dc,
                  d.foreColor ? RGB(d.foreColor->r, d.foreColor->g, d.foreColor->b) : RGB(0, 0, 0));
     HGDIOBJ old = SelectObject(dc, c.font.Get());
-    DrawTextA(dc, text, -1, &r, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextA(dc, text, -1, &r,
+              DT_LEFT | DT_TOP | DT_NOPREFIX | (d.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, old);
     EndPaint(hwnd, &ps);
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -190,6 +191,34 @@ void Win32Toolkit::CreateControl(HostedForm& form, const ControlDesign& c) {
     if (!c.toolTip.empty()) {
         SetToolTip(form.design.id, c.id, c.index, c.toolTip);
     }
+    FitLabel(control);
+}
+
+// A one-line label as wide as its text, so no font's metrics cut off its last word; a
+// transparent label without text hidden, so it cannot blot out what lies under it.
+void Win32Toolkit::FitLabel(HostedControl& c) {
+    if (c.design.kind != ControlKind::Label) {
+        return;
+    }
+    char text[512] = {};
+    GetWindowTextA(c.hwnd, text, sizeof text);
+    const bool blank = text[0] == '\0' && !c.design.backColor;
+    ShowWindow(c.hwnd, c.design.visible && !blank ? SW_SHOWNA : SW_HIDE);
+    if (blank || c.design.wordWrap) {
+        return;
+    }
+    HDC dc = GetDC(c.hwnd);
+    HGDIOBJ old = SelectObject(dc, c.font.Get());
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(c.hwnd, dc);
+    RECT r;
+    GetClientRect(c.hwnd, &r);
+    if (extent.cx > r.right) {
+        SetWindowPos(c.hwnd, nullptr, 0, 0, extent.cx, r.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void Win32Toolkit::DestroyForm(FormId form) {
@@ -362,6 +391,7 @@ void Win32Toolkit::SetText(FormId id, int control, int index, const std::string&
     if (HostedForm* form = Hosted(id)) {
         if (HostedControl* c = form->Find(control, index)) {
             SetWindowTextA(c->hwnd, text.c_str());
+            FitLabel(*c);
             InvalidateRect(c->hwnd, nullptr, TRUE);
         }
     }

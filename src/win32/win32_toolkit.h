@@ -81,6 +81,7 @@ class Win32Toolkit final : public Toolkit {
     bool PreTranslate(MSG& msg);
     void PumpOne(MSG& msg);
     void CreateControl(HostedForm& form, const ControlDesign& design);
+    void FitLabel(HostedControl& control);
     void PlaceAtStart(HostedForm& form, HWND owner);
     void FocusFirstControl(HostedForm& form);
 
