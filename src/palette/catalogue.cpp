@@ -8,14 +8,18 @@ class FieldReader {
 
     bool AtEnd() const { return pos_ >= text_.size(); }
 
-    std::string Next() {
+    CatalogueField Next() {
         SkipBlanks();
-        std::string field;
+        CatalogueField next;
+        next.offset = pos_;
+        std::string& field = next.text;
         if (!AtEnd() && text_[pos_] == '"') {
+            next.quoted = true;
             ++pos_;
             while (!AtEnd() && text_[pos_] != '"') {
                 Append(field, text_[pos_++]);
             }
+            next.quoteClosed = !AtEnd();
             ++pos_; // the closing quote, if any
             // Whatever follows the closing quote up to the separator is not part of the field.
             while (!AtEnd() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) {
@@ -29,8 +33,9 @@ class FieldReader {
                 field.pop_back();
             }
         }
+        next.endsLine = AtEnd() || text_[pos_] != ',';
         SkipSeparator();
-        return field;
+        return next;
     }
 
   private:
@@ -71,12 +76,19 @@ class FieldReader {
 
 } // namespace
 
+void VisitCatalogueFields(std::string_view fileText, std::size_t maxFields,
+                          const std::function<void(const CatalogueField&)>& visit) {
+    FieldReader reader(fileText);
+    for (std::size_t count = 0; count < maxFields && !reader.AtEnd(); ++count) {
+        visit(reader.Next());
+    }
+}
+
 SmileyTable ReadCatalogue(std::string_view fileText) {
     SmileyTable table;
-    FieldReader reader(fileText);
-    for (int slot = 0; slot < kCatalogueSlots && !reader.AtEnd(); ++slot) {
-        table[static_cast<std::size_t>(slot)] = reader.Next();
-    }
+    std::size_t slot = 0;
+    VisitCatalogueFields(fileText, kCatalogueSlots,
+                         [&](const CatalogueField& field) { table[slot++] = field.text; });
     return table;
 }
 

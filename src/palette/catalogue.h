@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,20 @@ using SmileyTable = std::array<std::string, kCatalogueSlots>;
 // Reads the comma/line separated fields of a code file into the table, in order.
 // Never fails: whatever cannot be read stays empty.
 SmileyTable ReadCatalogue(std::string_view fileText);
+
+// One field of a code file as the reader takes it, with what a checker of the file needs.
+struct CatalogueField {
+    std::string text;
+    std::size_t offset = 0; // where the field starts, after the blanks before it
+    bool quoted = false;
+    bool quoteClosed = false;
+    bool endsLine = false; // followed by a line end or the end of the text, not by a comma
+};
+
+// Hands the fields of the first kMaxCatalogueBytes of the text to visit, in order, stopping
+// after maxFields of them; ReadCatalogue takes its table from the first kCatalogueSlots.
+void VisitCatalogueFields(std::string_view fileText, std::size_t maxFields,
+                          const std::function<void(const CatalogueField&)>& visit);
 
 struct SmileyEntry {
     int bitmapResource;

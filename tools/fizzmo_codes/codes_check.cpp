@@ -1,0 +1,294 @@
+#include "codes_check.h"
+
+#include "shared/scan_codes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr std::size_t kWantedFields = 2 * kSmileyCount;
+constexpr std::size_t kSlots = kCatalogueSlots;
+
+struct Line {
+    std::size_t fields = 0;
+    bool hasText = false;
+    std::string first;
+    std::string second;
+};
+
+struct OpenQuote {
+    std::size_t field = 0;
+    std::size_t offset = 0;
+};
+
+struct FieldScan {
+    std::size_t count = 0;
+    std::size_t firstIgnoredOffset = 0;
+    std::optional<OpenQuote> openQuote;
+    std::size_t linesWithText = 0;
+    std::size_t pairLines = 0;
+};
+
+std::string Number(std::size_t n) {
+    return std::to_string(n);
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + Printable(text) + "\"";
+}
+
+// 1-based, counting CR LF, CR and LF as one line end each, as the reader does.
+std::size_t LineAt(std::string_view text, std::size_t offset) {
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))) {
+            ++line;
+        }
+    }
+    return line;
+}
+
+std::string Picture(std::size_t index) {
+    return "picture " + Number(index + 1) + " (resource " + Number(kFirstSmileyBitmap + index) +
+           ")";
+}
+
+std::string Pictures(std::size_t first, std::size_t last) {
+    return first == last ? "picture " + Number(first + 1)
+                         : "pictures " + Number(first + 1) + " to " + Number(last + 1);
+}
+
+std::string FieldRole(std::size_t field) {
+    if (field < kSmileyCount) {
+        return "the code of picture " + Number(field + 1);
+    }
+    if (field < kWantedFields) {
+        return "the label of picture " + Number(field - kSmileyCount + 1);
+    }
+    return field < kSlots ? "the spare field" : "an ignored field";
+}
+
+// Labels are words; codes are mostly punctuation, with a letter or two.
+bool IsLabelLike(std::string_view text) {
+    std::size_t letters = 0;
+    std::size_t visible = 0;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        letters += std::isalpha(byte) ? 1 : 0;
+        visible += std::isgraph(byte) ? 1 : 0;
+    }
+    return letters >= 2 && letters * 2 > visible;
+}
+
+FieldScan ScanFields(std::string_view text) {
+    FieldScan scan;
+    Line line;
+    // The reader's byte limit bounds the count: no more fields than bytes.
+    VisitCatalogueFields(text, std::numeric_limits<std::size_t>::max(),
+                         [&](const CatalogueField& field) {
+                             if (scan.count == kSlots) {
+                                 scan.firstIgnoredOffset = field.offset;
+                             }
+                             if (field.quoted && !field.quoteClosed) {
+                                 scan.openQuote = OpenQuote{scan.count, field.offset};
+                             }
+                             ++scan.count;
+                             ++line.fields;
+                             line.hasText = line.hasText || !field.text.empty();
+                             if (line.fields == 1) {
+                                 line.first = field.text;
+                             } else if (line.fields == 2) {
+                                 line.second = field.text;
+                             }
+                             if (field.endsLine) {
+                                 scan.linesWithText += line.hasText ? 1 : 0;
+                                 const bool pair = line.fields == 2 && !IsLabelLike(line.first) &&
+                                                   IsLabelLike(line.second);
+                                 scan.pairLines += pair ? 1 : 0;
+                                 line = Line{};
+                             }
+                         });
+    return scan;
+}
+
+std::string DescribeByte(char c) {
+    switch (c) {
+    case ' ':
+        return "the space";
+    case '\'':
+        return "the apostrophe";
+    case '\t':
+        return "the tab";
+    default:
+        return "byte 0x" + Printable(std::string_view(&c, 1)).substr(2);
+    }
+}
+
+// The typist sends the double quote's key itself; every other character without a table entry
+// goes out with scan code 0.
+std::optional<std::string> CharactersWithoutKey(std::string_view code) {
+    std::string seen;
+    std::string names;
+    bool beyondAscii = false;
+    for (char c : code) {
+        if (c == '"' || !CharToScanCode(std::string_view(&c, 1)).empty() ||
+            seen.find(c) != std::string::npos) {
+            continue;
+        }
+        seen.push_back(c);
+        names += (names.empty() ? "" : ", ") + DescribeByte(c);
+        beyondAscii = beyondAscii || static_cast<unsigned char>(c) >= 0x80;
+    }
+    if (seen.empty()) {
+        return std::nullopt;
+    }
+    std::string text = names + (seen.size() == 1 ? " has" : " have") +
+                       " no key in the scan-code table; the program still types " +
+                       (seen.size() == 1 ? "it" : "them") + ", with scan code 0 in the key data";
+    if (beyondAscii) {
+        text += "; bytes outside ASCII are typed one by one as ANSI characters, so a UTF-8 "
+                "letter arrives as two or more";
+    }
+    return text;
+}
+
+void Warn(CodesReport& report, CodesWarningKind kind, std::string message) {
+    report.warnings.push_back(CodesWarning{kind, std::move(message)});
+}
+
+void CheckEncoding(std::string_view text, CodesReport& report) {
+    const std::string_view read = text.substr(0, kMaxCatalogueBytes);
+    if (text.size() > kMaxCatalogueBytes) {
+        Warn(report, CodesWarningKind::TooLarge,
+             "the file is larger than " + Number(kMaxCatalogueBytes) +
+                 " bytes; the program reads only that much of it and ignores the rest");
+    }
+    const bool utf16 = read.starts_with("\xFF\xFE") || read.starts_with("\xFE\xFF");
+    if (read.starts_with("\xEF\xBB\xBF")) {
+        Warn(report, CodesWarningKind::ByteOrderMark,
+             "the file starts with a UTF-8 byte order mark, which the program reads as three "
+             "characters at the start of picture 1's code; save the file as ANSI text");
+    } else if (utf16) {
+        Warn(report, CodesWarningKind::ByteOrderMark,
+             "the file is saved as UTF-16 (\"Unicode\"), but the program reads one byte per "
+             "character, so every code and label comes out wrong; save the file as ANSI text");
+    }
+    const auto nuls = static_cast<std::size_t>(std::count(read.begin(), read.end(), '\0'));
+    if (nuls > 0) {
+        std::string message = "the file holds " + Number(nuls) + " NUL byte" +
+                              (nuls == 1 ? "" : "s") + ", the first on line " +
+                              Number(LineAt(read, read.find('\0'))) + "; the program drops them";
+        if (!utf16 && nuls * 4 >= read.size()) {
+            message += "; so many usually means UTF-16 (\"Unicode\"): save the file as ANSI text";
+        }
+        Warn(report, CodesWarningKind::NulBytes, std::move(message));
+    }
+}
+
+void CheckFields(std::string_view text, const FieldScan& scan, CodesReport& report) {
+    const std::size_t n = scan.count;
+    const std::string wanted = "fewer than the 128 the program wants (64 codes, then 64 labels)";
+    if (n == 0) {
+        Warn(report, CodesWarningKind::TooFewFields,
+             "the file holds no fields: no picture has a code or a label");
+    } else if (n < kSmileyCount) {
+        Warn(report, CodesWarningKind::TooFewFields,
+             "only " + Number(n) + " fields, " + wanted + ": " + Pictures(n, kSmileyCount - 1) +
+                 (n == kSmileyCount - 1 ? " has" : " have") +
+                 " no code, and no picture has a label");
+    } else if (n < kWantedFields) {
+        Warn(report, CodesWarningKind::TooFewFields,
+             "only " + Number(n) + " fields, " + wanted + ": " +
+                 Pictures(n - kSmileyCount, kSmileyCount - 1) +
+                 (n == kWantedFields - 1 ? " has" : " have") + " no label");
+    } else if (n > kSlots) {
+        Warn(report, CodesWarningKind::TooManyFields,
+             Number(n) +
+                 " fields, more than 129: the program keeps the first 129 and ignores "
+                 "the rest, from field 130 on line " +
+                 Number(LineAt(text, scan.firstIgnoredOffset)));
+    }
+
+    if (scan.pairLines >= 2 && scan.pairLines * 2 > scan.linesWithText) {
+        std::string message =
+            Number(scan.pairLines) + " of " + Number(scan.linesWithText) +
+            " lines hold a code and a label, like \"code,label\", but the program does not pair "
+            "the fields of a line: it takes all fields in order, the first 64 as the codes of "
+            "pictures 1 to 64 and the next 64 as their labels";
+        const std::string& second = report.pairs[1].code;
+        if (!second.empty()) {
+            message += " (so picture 2's code is " + Quoted(second) + ")";
+        }
+        Warn(report, CodesWarningKind::PairPerLine,
+             message + "; write all 64 codes first, then the 64 labels in the same order");
+    }
+
+    if (scan.openQuote) {
+        const OpenQuote& q = *scan.openQuote;
+        Warn(report, CodesWarningKind::UnterminatedQuote,
+             "the quote that opens field " + Number(q.field + 1) + " (" + FieldRole(q.field) +
+                 ") on line " + Number(LineAt(text, q.offset)) +
+                 " is never closed, so the rest of the file is read as that one field");
+    }
+}
+
+void CheckCodesOfPictures(const FieldScan& scan, CodesReport& report) {
+    const std::size_t present = std::min<std::size_t>(scan.count, kSmileyCount);
+    for (std::size_t i = 0; i < present; ++i) {
+        const std::string& code = report.pairs[i].code;
+        if (code.empty()) {
+            Warn(report, CodesWarningKind::EmptyCode,
+                 Picture(i) + " has an empty code: clicking it types nothing (only Enter, "
+                              "when SendOnClick is on)");
+        } else if (std::optional<std::string> problem = CharactersWithoutKey(code)) {
+            Warn(report, CodesWarningKind::NoScanCode,
+                 Picture(i) + ", code " + Quoted(code) + ": " + *problem);
+        }
+    }
+}
+
+} // namespace
+
+std::string Printable(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F) {
+            shown.push_back(c);
+        } else {
+            shown += "\\x";
+            shown.push_back(kHex[byte >> 4]);
+            shown.push_back(kHex[byte & 0xF]);
+        }
+    }
+    return shown;
+}
+
+CodesReport CheckCodes(std::string_view fileText) {
+    CodesReport report;
+    const SmileyTable table = ReadCatalogue(fileText);
+    for (int i = 0; i < kSmileyCount; ++i) {
+        report.pairs.push_back(LookupSmiley(table, i));
+    }
+    const FieldScan scan = ScanFields(fileText);
+    report.fieldCount = scan.count;
+
+    CheckEncoding(fileText, report);
+    CheckFields(fileText.substr(0, kMaxCatalogueBytes), scan, report);
+    // Half the codes of a code-and-label file are labels: its one warning says enough.
+    if (std::none_of(report.warnings.begin(), report.warnings.end(), [](const CodesWarning& w) {
+            return w.kind == CodesWarningKind::PairPerLine;
+        })) {
+        CheckCodesOfPictures(scan, report);
+    }
+    return report;
+}
+
+int ExitStatusFor(const CodesReport& report) {
+    return report.warnings.empty() ? kExitClean : kExitWarnings;
+}

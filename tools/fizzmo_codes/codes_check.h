@@ -1,0 +1,42 @@
+#pragma once
+#include "palette/catalogue.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class CodesWarningKind {
+    TooLarge,          // longer than the program reads
+    ByteOrderMark,     // saved as UTF-8 with a mark, or as UTF-16
+    NulBytes,          // dropped by the reader
+    TooFewFields,      // some pictures lack a code or a label
+    TooManyFields,     // the fields after the 129th are ignored
+    PairPerLine,       // written as "code,label" lines, which the program does not pair
+    UnterminatedQuote, // the quote swallows the rest of the file
+    EmptyCode,         // clicking the picture types nothing
+    NoScanCode,        // a code character goes out with scan code 0
+};
+
+struct CodesWarning {
+    CodesWarningKind kind;
+    std::string message;
+};
+
+struct CodesReport {
+    std::size_t fieldCount = 0;     // of the text the program reads, past the 129 it keeps
+    std::vector<SmileyEntry> pairs; // all 64, code and label as the palette pairs them
+    std::vector<CodesWarning> warnings;
+};
+
+// What the program makes of a code file's text, and what in it is likely a mistake.
+CodesReport CheckCodes(std::string_view fileText);
+
+// The text with every byte outside printable ASCII written as \xNN.
+std::string Printable(std::string_view text);
+
+inline constexpr int kExitClean = 0;
+inline constexpr int kExitWarnings = 1;
+inline constexpr int kExitUnusable = 2; // unreadable file or wrong arguments
+
+int ExitStatusFor(const CodesReport& report);
