@@ -54,8 +54,8 @@ std::vector<std::string> Arguments(const std::string& dir, const std::vector<std
     if (!className.empty()) {
         args.insert(args.end(), {"--class", className});
     }
-    for (const std::string& spec : specs) {
-        args.insert(args.end(), {"--window", spec});
+    for (const std::string& layout : specs) {
+        args.insert(args.end(), {"--window", layout});
     }
     return args;
 }

@@ -88,11 +88,11 @@ void CommandDestroy(std::string_view indexText) {
 }
 
 void CommandOpen(std::string_view specText) {
-    const auto spec = ParseWindowSpec(specText);
-    if (!spec) {
+    const auto layout = ParseWindowSpec(specText);
+    if (!layout) {
         return;
     }
-    if (ImWindow* im = CreateImWindow(*spec)) {
+    if (ImWindow* im = CreateImWindow(*layout)) {
         BringToFront(*im);
     }
 }
@@ -200,8 +200,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return kExitStartupFailure;
     }
     app.font = CreateTextFont();
-    for (const WindowSpec& spec : app.options.windows) {
-        if (CreateImWindow(spec) == nullptr) {
+    for (const WindowSpec& layout : app.options.windows) {
+        if (CreateImWindow(layout) == nullptr) {
             return kExitStartupFailure;
         }
     }

@@ -110,7 +110,7 @@ void PaintConversation(HWND hwnd, const ImWindow& im) {
     RECT client{};
     GetClientRect(hwnd, &client);
     const int bottom =
-        (im.spec.noInput ? static_cast<int>(client.bottom) : InputTop(im)) - kInputMargin;
+        (im.layout.noInput ? static_cast<int>(client.bottom) : InputTop(im)) - kInputMargin;
     const int fitting = std::max(0, (bottom - kInputMargin) / lineHeight);
     const std::size_t first = im.conversation.size() > static_cast<std::size_t>(fitting)
                                   ? im.conversation.size() - static_cast<std::size_t>(fitting)
@@ -168,7 +168,7 @@ void OnInputChar(HWND hwnd, ImWindow& im, WPARAM character) {
         im.typed.push_back(static_cast<char>(character)); // Enter is WM_KEYDOWN VK_RETURN
     }
     InvalidateRect(hwnd, nullptr, TRUE);
-    if (im.spec.dieAfterChar) {
+    if (im.layout.dieAfterChar) {
         DestroyWindow(im.frame); // destroys this input box too; im itself stays valid
     }
 }
@@ -225,10 +225,10 @@ LRESULT CALLBACK InputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 // ---- IM frame ----------------------------------------------------------------------------
 
 bool OnFrameCreate(HWND hwnd, ImWindow& im) {
-    if (im.spec.noInput) {
+    if (im.layout.noInput) {
         return true;
     }
-    const char* title = im.spec.titled ? kTitledInputText : "";
+    const char* title = im.layout.titled ? kTitledInputText : "";
     im.input = CreateWindowExA(0, kInputClassName, title, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd,
                                reinterpret_cast<HMENU>(kInputId), App().instance, &im);
     LayoutInput(im);
@@ -313,17 +313,17 @@ bool RegisterWindowClasses() {
            RegisterClassNamed(kInputClassName, InputProc, nullptr);
 }
 
-ImWindow* CreateImWindow(const WindowSpec& spec) {
+ImWindow* CreateImWindow(const WindowSpec& layout) {
     StandIn& app = App();
     auto im = std::make_unique<ImWindow>();
     im->index = static_cast<int>(app.windows.size());
-    im->spec = spec;
+    im->layout = layout;
     const std::string caption = "Stand-in IM " + std::to_string(im->index);
     ImWindow* raw = im.get();
     app.windows.push_back(std::move(im)); // the index is used even if creation fails
     const HWND frame = CreateWindowExA(0, app.options.className.c_str(), caption.c_str(),
-                                       WS_OVERLAPPEDWINDOW, spec.x, spec.y, spec.width, spec.height,
-                                       nullptr, nullptr, app.instance, raw);
+                                       WS_OVERLAPPEDWINDOW, layout.x, layout.y, layout.width,
+                                       layout.height, nullptr, nullptr, app.instance, raw);
     return frame != nullptr ? raw : nullptr;
 }
 

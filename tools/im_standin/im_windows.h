@@ -11,7 +11,7 @@
 
 struct ImWindow {
     int index = 0;
-    WindowSpec spec;
+    WindowSpec layout;
     HWND frame = nullptr; // null once destroyed
     HWND input = nullptr; // null with "noinput" or once destroyed
     std::string typed;    // text shown in the input box
@@ -32,7 +32,7 @@ StandIn& App();
 bool RegisterWindowClasses();
 
 // Creates IM window number windows.size(), not yet shown. Null on failure.
-ImWindow* CreateImWindow(const WindowSpec& spec);
+ImWindow* CreateImWindow(const WindowSpec& layout);
 
 // Shows the window and makes it the top of the Z order and the foreground window.
 void BringToFront(const ImWindow& im);

@@ -10,13 +10,13 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool ApplyFlag(std::string_view flag, WindowSpec& spec) {
+bool ApplyFlag(std::string_view flag, WindowSpec& layout) {
     if (flag == "noinput") {
-        spec.noInput = true;
+        layout.noInput = true;
     } else if (flag == "titled") {
-        spec.titled = true;
+        layout.titled = true;
     } else if (flag == "dieafterchar") {
-        spec.dieAfterChar = true;
+        layout.dieAfterChar = true;
     } else {
         return false;
     }
@@ -90,17 +90,17 @@ std::optional<WindowSpec> ParseWindowSpec(std::string_view text) {
     if (!x || !y || !width || !height || *width < 1 || *height < 1) {
         return std::nullopt;
     }
-    WindowSpec spec;
-    spec.x = *x;
-    spec.y = *y;
-    spec.width = *width;
-    spec.height = *height;
+    WindowSpec layout;
+    layout.x = *x;
+    layout.y = *y;
+    layout.width = *width;
+    layout.height = *height;
     for (std::size_t i = 4; i < parts.size(); ++i) {
-        if (!ApplyFlag(parts[i], spec)) {
+        if (!ApplyFlag(parts[i], layout)) {
             return std::nullopt;
         }
     }
-    return spec;
+    return layout;
 }
 
 std::optional<Options> ParseCommandLine(const std::vector<std::string>& args) {
@@ -126,10 +126,10 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string>& args) {
             ok =
                 SetOnce(options.className, seenClass, value) && value.size() <= kMaxClassNameLength;
         } else if (name == "--window") {
-            const auto spec = ParseWindowSpec(value);
-            ok = spec.has_value();
+            const auto layout = ParseWindowSpec(value);
+            ok = layout.has_value();
             if (ok) {
-                options.windows.push_back(*spec);
+                options.windows.push_back(*layout);
             }
         }
         if (!ok) {

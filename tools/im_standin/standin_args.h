@@ -1,4 +1,4 @@
-// Command-line and window-spec parsing of the stand-in messenger (no Windows headers).
+// Command-line and window-layout parsing of the stand-in messenger (no Windows headers).
 #pragma once
 
 #include <optional>

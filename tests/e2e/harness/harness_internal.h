@@ -23,7 +23,7 @@ struct SpawnSpec {
 
 // posix_spawnp in a new process group (pgid == pid), stdin from /dev/null, every other
 // descriptor closed (the harness opens its own with O_CLOEXEC). Throws HarnessError on failure.
-pid_t Spawn(const SpawnSpec& spec);
+pid_t Spawn(const SpawnSpec& launch);
 
 // Decodes a waitpid status: exit status, or 128 + signal.
 int DecodeStatus(int status);

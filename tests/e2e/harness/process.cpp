@@ -61,56 +61,56 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }
 
 class FileActions {
-public:
+  public:
     FileActions() { posix_spawn_file_actions_init(&actions_); }
     ~FileActions() { posix_spawn_file_actions_destroy(&actions_); }
     FileActions(const FileActions&) = delete;
     FileActions& operator=(const FileActions&) = delete;
     posix_spawn_file_actions_t* get() { return &actions_; }
 
-private:
+  private:
     posix_spawn_file_actions_t actions_;
 };
 
 class SpawnAttr {
-public:
+  public:
     SpawnAttr() { posix_spawnattr_init(&attr_); }
     ~SpawnAttr() { posix_spawnattr_destroy(&attr_); }
     SpawnAttr(const SpawnAttr&) = delete;
     SpawnAttr& operator=(const SpawnAttr&) = delete;
     posix_spawnattr_t* get() { return &attr_; }
 
-private:
+  private:
     posix_spawnattr_t attr_;
 };
 
 } // namespace
 
-pid_t Spawn(const SpawnSpec& spec) {
-    if (spec.argv.empty()) {
+pid_t Spawn(const SpawnSpec& launch) {
+    if (launch.argv.empty()) {
         throw HarnessError("Spawn: empty command line");
     }
     constexpr int kAppend = O_WRONLY | O_CREAT | O_APPEND;
     FileActions actions;
     int rc = posix_spawn_file_actions_addopen(actions.get(), 0, "/dev/null", O_RDONLY, 0);
-    if (rc == 0 && spec.stdoutFd >= 0) {
-        rc = posix_spawn_file_actions_adddup2(actions.get(), spec.stdoutFd, 1);
+    if (rc == 0 && launch.stdoutFd >= 0) {
+        rc = posix_spawn_file_actions_adddup2(actions.get(), launch.stdoutFd, 1);
     } else if (rc == 0) {
-        const char* out = spec.stdoutPath.empty() ? "/dev/null" : spec.stdoutPath.c_str();
+        const char* out = launch.stdoutPath.empty() ? "/dev/null" : launch.stdoutPath.c_str();
         rc = posix_spawn_file_actions_addopen(actions.get(), 1, out, kAppend, 0644);
     }
     if (rc == 0) {
-        const char* err = spec.stderrPath.empty() ? "/dev/null" : spec.stderrPath.c_str();
+        const char* err = launch.stderrPath.empty() ? "/dev/null" : launch.stderrPath.c_str();
         rc = posix_spawn_file_actions_addopen(actions.get(), 2, err, kAppend, 0644);
     }
-    if (rc == 0 && spec.extraFd >= 0) {
-        rc = posix_spawn_file_actions_adddup2(actions.get(), spec.extraFd, 3);
+    if (rc == 0 && launch.extraFd >= 0) {
+        rc = posix_spawn_file_actions_adddup2(actions.get(), launch.extraFd, 3);
     }
     if (rc == 0) {
-        rc = posix_spawn_file_actions_addclosefrom_np(actions.get(), spec.extraFd >= 0 ? 4 : 3);
+        rc = posix_spawn_file_actions_addclosefrom_np(actions.get(), launch.extraFd >= 0 ? 4 : 3);
     }
-    if (rc == 0 && spec.workingDir) {
-        rc = posix_spawn_file_actions_addchdir_np(actions.get(), spec.workingDir->c_str());
+    if (rc == 0 && launch.workingDir) {
+        rc = posix_spawn_file_actions_addchdir_np(actions.get(), launch.workingDir->c_str());
     }
     SpawnAttr attr;
     if (rc == 0) {
@@ -135,18 +135,19 @@ pid_t Spawn(const SpawnSpec& spec) {
                                                       POSIX_SPAWN_SETSIGMASK);
     }
     if (rc != 0) {
-        throw HarnessError("Spawn: cannot prepare `" + Joined(spec.argv) + "`: " + std::strerror(rc));
+        throw HarnessError("Spawn: cannot prepare `" + Joined(launch.argv) +
+                           "`: " + std::strerror(rc));
     }
 
-    std::vector<std::string> argvStrings = spec.argv;
-    std::vector<std::string> envStrings = MergedEnvironment(spec.env);
+    std::vector<std::string> argvStrings = launch.argv;
+    std::vector<std::string> envStrings = MergedEnvironment(launch.env);
     auto argvPointers = Pointers(argvStrings);
     auto envPointers = Pointers(envStrings);
     pid_t pid = -1;
     rc = posix_spawnp(&pid, argvPointers[0], actions.get(), attr.get(), argvPointers.data(),
                       envPointers.data());
     if (rc != 0) {
-        throw HarnessError("cannot run `" + Joined(spec.argv) + "`: " + std::strerror(rc) +
+        throw HarnessError("cannot run `" + Joined(launch.argv) + "`: " + std::strerror(rc) +
                            (rc == ENOENT ? " (is it installed?)" : ""));
     }
     return pid;
@@ -224,14 +225,14 @@ CommandResult RunCommand(const std::vector<std::string>& argv, const EnvVars& en
     if (captureStdout && pipe2(pipeFds, O_CLOEXEC) != 0) {
         throw HarnessError(std::string("RunCommand: pipe: ") + std::strerror(errno));
     }
-    detail::SpawnSpec spec;
-    spec.argv = argv;
-    spec.env = env;
-    spec.stderrPath = stderrPath;
-    spec.stdoutFd = captureStdout ? pipeFds[1] : -1;
+    detail::SpawnSpec launch;
+    launch.argv = argv;
+    launch.env = env;
+    launch.stderrPath = stderrPath;
+    launch.stdoutFd = captureStdout ? pipeFds[1] : -1;
     pid_t pid = -1;
     try {
-        pid = detail::Spawn(spec);
+        pid = detail::Spawn(launch);
     } catch (...) {
         if (captureStdout) {
             close(pipeFds[0]);
@@ -267,7 +268,8 @@ CommandResult RunCommand(const std::vector<std::string>& argv, const EnvVars& en
         if (status) {
             break;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
             result.timedOut = true;
             detail::KillAndReap(pid);
@@ -310,8 +312,10 @@ std::string LogBaseFor(const std::string& exePath) {
 
 } // namespace
 
-WineProcess WineProcess::Start(const std::string& exeLinuxPath, const std::vector<std::string>& args,
-                               const std::optional<std::string>& workingDir, const EnvVars& extraEnv) {
+WineProcess WineProcess::Start(const std::string& exeLinuxPath,
+                               const std::vector<std::string>& args,
+                               const std::optional<std::string>& workingDir,
+                               const EnvVars& extraEnv) {
     WineEnv& env = WineEnv::Get();
     if (!FileExists(exeLinuxPath)) {
         throw HarnessError("WineProcess: no such program: " + exeLinuxPath);
@@ -320,26 +324,26 @@ WineProcess WineProcess::Start(const std::string& exeLinuxPath, const std::vecto
     const std::string base = LogBaseFor(exeLinuxPath);
     process.stdoutPath_ = base + ".stdout.log";
     process.stderrPath_ = base + ".stderr.log";
-    detail::SpawnSpec spec;
-    spec.argv = {WineEnv::kWine64, exeLinuxPath};
-    spec.argv.insert(spec.argv.end(), args.begin(), args.end());
-    spec.env = env.WineEnvVars();
+    detail::SpawnSpec launch;
+    launch.argv = {WineEnv::kWine64, exeLinuxPath};
+    launch.argv.insert(launch.argv.end(), args.begin(), args.end());
+    launch.env = env.WineEnvVars();
     for (const auto& [name, value] : extraEnv) {
-        spec.env[name] = value;
+        launch.env[name] = value;
     }
-    spec.stdoutPath = process.stdoutPath_;
-    spec.stderrPath = process.stderrPath_;
-    spec.workingDir = workingDir;
+    launch.stdoutPath = process.stdoutPath_;
+    launch.stderrPath = process.stderrPath_;
+    launch.workingDir = workingDir;
     // Make the files even if the program never writes, so that reading them always works.
     WriteFile(process.stdoutPath_, "");
     WriteFile(process.stderrPath_, "");
-    process.pid_ = detail::Spawn(spec);
+    process.pid_ = detail::Spawn(launch);
     return process;
 }
 
 WineProcess::WineProcess(WineProcess&& other) noexcept
-    : pid_(other.pid_), reaped_(other.reaped_), exitCode_(other.exitCode_), stdoutPath_(std::move(other.stdoutPath_)),
-      stderrPath_(std::move(other.stderrPath_)) {
+    : pid_(other.pid_), reaped_(other.reaped_), exitCode_(other.exitCode_),
+      stdoutPath_(std::move(other.stdoutPath_)), stderrPath_(std::move(other.stderrPath_)) {
     other.pid_ = -1;
 }
 
@@ -356,7 +360,9 @@ WineProcess& WineProcess::operator=(WineProcess&& other) noexcept {
     return *this;
 }
 
-WineProcess::~WineProcess() { Kill(); }
+WineProcess::~WineProcess() {
+    Kill();
+}
 
 bool WineProcess::Poll() {
     if (pid_ > 0 && !exitCode_) {
@@ -367,7 +373,9 @@ bool WineProcess::Poll() {
     return exitCode_.has_value();
 }
 
-bool WineProcess::Running() { return pid_ > 0 && !Poll(); }
+bool WineProcess::Running() {
+    return pid_ > 0 && !Poll();
+}
 
 int WineProcess::Wait(std::chrono::milliseconds timeout) {
     if (pid_ <= 0) {
@@ -396,8 +404,12 @@ void WineProcess::Kill() {
     }
 }
 
-std::string WineProcess::Stdout() const { return FileExists(stdoutPath_) ? ReadFile(stdoutPath_) : ""; }
-std::string WineProcess::Stderr() const { return FileExists(stderrPath_) ? ReadFile(stderrPath_) : ""; }
+std::string WineProcess::Stdout() const {
+    return FileExists(stdoutPath_) ? ReadFile(stdoutPath_) : "";
+}
+std::string WineProcess::Stderr() const {
+    return FileExists(stderrPath_) ? ReadFile(stderrPath_) : "";
+}
 
 WineResult RunWineCaptured(const std::string& exeLinuxPath, const std::vector<std::string>& args,
                            std::chrono::milliseconds timeout) {

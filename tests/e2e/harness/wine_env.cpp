@@ -39,11 +39,13 @@ std::string Tail(const std::string& path, std::size_t chars = 2000) {
     return text.empty() ? "(empty log)" : text;
 }
 
-bool IsExecutable(const std::string& path) { return access(path.c_str(), X_OK) == 0; }
+bool IsExecutable(const std::string& path) {
+    return access(path.c_str(), X_OK) == 0;
+}
 
 std::string FindWineserver() {
-    for (const char* candidate : {"/usr/lib/wine/wineserver64", "/usr/lib/wine/wineserver",
-                                  "/usr/bin/wineserver"}) {
+    for (const char* candidate :
+         {"/usr/lib/wine/wineserver64", "/usr/lib/wine/wineserver", "/usr/bin/wineserver"}) {
         if (IsExecutable(candidate)) {
             return candidate;
         }
@@ -123,8 +125,9 @@ void WineEnv::Start() {
     StartXvfb();
 
     const char* prefixVar = std::getenv("FIZZMO_WINEPREFIX");
-    fs::path prefix = (prefixVar != nullptr && *prefixVar != '\0') ? fs::path(prefixVar)
-                                                                    : fs::current_path() / "wineprefix";
+    fs::path prefix = (prefixVar != nullptr && *prefixVar != '\0')
+                          ? fs::path(prefixVar)
+                          : fs::current_path() / "wineprefix";
     prefix_ = fs::absolute(prefix).lexically_normal().string();
     while (prefix_.size() > 1 && prefix_.back() == '/') {
         prefix_.pop_back();
@@ -149,12 +152,13 @@ void WineEnv::StartXvfb() {
         const std::string display = ":" + n;
         const std::string log = detail::ArtifactRoot() + "/xvfb" + n + ".log";
         WriteFile(log, "");
-        detail::SpawnSpec spec;
-        spec.argv = {"Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"};
-        spec.stdoutPath = log;
-        spec.stderrPath = log;
+        detail::SpawnSpec launch;
+        launch.argv = {"Xvfb",         display,     "-screen", "0",
+                       "1280x1024x24", "-nolisten", "tcp",     "-noreset"};
+        launch.stdoutPath = log;
+        launch.stderrPath = log;
         try {
-            xvfbPid_ = detail::Spawn(spec);
+            xvfbPid_ = detail::Spawn(launch);
         } catch (const HarnessError& error) {
             throw HarnessError(std::string(error.what()) + " -- install Debian's xvfb package");
         }
@@ -168,8 +172,8 @@ void WineEnv::StartXvfb() {
                     lostRace = true; // another process took this display just now
                     break;
                 }
-                throw HarnessError("Xvfb " + display + " exited with status " + std::to_string(*status) +
-                                   "; its log " + log + ":\n" + text);
+                throw HarnessError("Xvfb " + display + " exited with status " +
+                                   std::to_string(*status) + "; its log " + log + ":\n" + text);
             }
             if (FileExists("/tmp/.X11-unix/X" + n) &&
                 RunCommand({"xdpyinfo", "-display", display}, {}, std::chrono::seconds(3), true)
@@ -181,8 +185,8 @@ void WineEnv::StartXvfb() {
             if (Clock::now() >= deadline) {
                 detail::KillAndReap(xvfbPid_);
                 xvfbPid_ = -1;
-                throw HarnessError("Xvfb " + display + " did not answer within 10 s; its log " + log +
-                                   ":\n" + Tail(log));
+                throw HarnessError("Xvfb " + display + " did not answer within 10 s; its log " +
+                                   log + ":\n" + Tail(log));
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
@@ -204,12 +208,14 @@ void WineEnv::PreparePrefix() {
     // Exclusive while the prefix is made and its wineserver started; shared (one per test
     // process using the prefix) afterwards, so that only the last one stops the wineserver.
     if (!LockWithin(lockFd_, LOCK_EX, kPrefixLockTimeout)) {
-        throw HarnessError("another process kept the Wine prefix " + prefix_ + " locked (" + lockPath + ")");
+        throw HarnessError("another process kept the Wine prefix " + prefix_ + " locked (" +
+                           lockPath + ")");
     }
     if (!FileExists(prefix_ + "/system.reg")) {
         const std::string log = detail::ArtifactRoot() + "/wineboot.log";
         WriteFile(log, "");
-        const auto boot = RunCommand({kWine64, "wineboot", "-i"}, wineVars_, kWinebootTimeout, false, log);
+        const auto boot =
+            RunCommand({kWine64, "wineboot", "-i"}, wineVars_, kWinebootTimeout, false, log);
         if (boot.timedOut) {
             RunCommand({wineserver_, "-k"}, wineVars_, kWineserverTimeout, false);
             throw HarnessError("`wine64 wineboot -i` for the new prefix " + prefix_ +
@@ -218,8 +224,9 @@ void WineEnv::PreparePrefix() {
         // Let the wineserver write the registry out and go.
         RunCommand({wineserver_, "-w"}, wineVars_, kWineserverTimeout, false);
         if (boot.exitCode != 0 || !FileExists(prefix_ + "/system.reg")) {
-            throw HarnessError("`wine64 wineboot -i` failed (status " + std::to_string(boot.exitCode) +
-                               ") to make the prefix " + prefix_ + "; log " + log + ":\n" + Tail(log));
+            throw HarnessError("`wine64 wineboot -i` failed (status " +
+                               std::to_string(boot.exitCode) + ") to make the prefix " + prefix_ +
+                               "; log " + log + ":\n" + Tail(log));
         }
     }
     StartWineserver();
@@ -242,13 +249,19 @@ void WineEnv::StartWatchdog() {
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) {
         throw HarnessError(std::string("watchdog socket: ") + std::strerror(errno));
     }
-    detail::SpawnSpec spec;
-    spec.argv = {"/bin/sh", "-c", kWatchdogScript, "fizzmo-e2e-watchdog", std::to_string(xvfbPid_),
-                 wineserver_, prefix_, prefix_ + "/" + kLockName};
-    spec.extraFd = fds[0];
+    detail::SpawnSpec launch;
+    launch.argv = {"/bin/sh",
+                   "-c",
+                   kWatchdogScript,
+                   "fizzmo-e2e-watchdog",
+                   std::to_string(xvfbPid_),
+                   wineserver_,
+                   prefix_,
+                   prefix_ + "/" + kLockName};
+    launch.extraFd = fds[0];
     pid_t shell = -1;
     try {
-        shell = detail::Spawn(spec);
+        shell = detail::Spawn(launch);
     } catch (...) {
         close(fds[0]);
         close(fds[1]);
@@ -281,7 +294,8 @@ void WineEnv::Shutdown() {
     }
     if (watchdogFd_ >= 0) {
         const char done[] = "done\n";
-        [[maybe_unused]] const ssize_t sent = send(watchdogFd_, done, sizeof done - 1, MSG_NOSIGNAL);
+        [[maybe_unused]] const ssize_t sent =
+            send(watchdogFd_, done, sizeof done - 1, MSG_NOSIGNAL);
         close(watchdogFd_);
         watchdogFd_ = -1;
     }

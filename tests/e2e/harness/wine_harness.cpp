@@ -88,7 +88,8 @@ CommandResult XTool(const std::vector<std::string>& argv, bool mustSucceed) {
             text += (text.empty() ? "" : " ") + arg;
         }
         throw HarnessError("`" + text + "` failed (" +
-                           (result.timedOut ? std::string("timed out") : "status " + std::to_string(result.exitCode)) +
+                           (result.timedOut ? std::string("timed out")
+                                            : "status " + std::to_string(result.exitCode)) +
                            ")");
     }
     return result;
@@ -178,7 +179,9 @@ std::string TempDir() {
     return dir;
 }
 
-bool FileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+bool FileExists(const std::string& path) {
+    return access(path.c_str(), F_OK) == 0;
+}
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -257,7 +260,9 @@ std::optional<std::uint32_t> RegQueryDword(const std::string& key, const std::st
     return std::nullopt;
 }
 
-bool RegDeleteKey(const std::string& key) { return Reg({"delete", key, "/f"}).exitCode == 0; }
+bool RegDeleteKey(const std::string& key) {
+    return Reg({"delete", key, "/f"}).exitCode == 0;
+}
 
 namespace {
 void RegAdd(const std::string& key, const std::string& valueName, const std::string& type,
@@ -266,7 +271,8 @@ void RegAdd(const std::string& key, const std::string& valueName, const std::str
     for (auto& arg : ValueSelector(valueName)) {
         args.push_back(arg);
     }
-    for (const std::string& arg : {std::string("/t"), type, std::string("/d"), data, std::string("/f")}) {
+    for (const std::string& arg :
+         {std::string("/t"), type, std::string("/d"), data, std::string("/f")}) {
         args.push_back(arg);
     }
     const auto result = Reg(args);
@@ -306,7 +312,8 @@ std::vector<unsigned long> FindWindows(const std::string& nameRegex, bool onlyVi
 }
 
 std::optional<Rect> WindowGeometry(unsigned long xid) {
-    const auto result = XTool({"xdotool", "getwindowgeometry", "--shell", std::to_string(xid)}, false);
+    const auto result =
+        XTool({"xdotool", "getwindowgeometry", "--shell", std::to_string(xid)}, false);
     if (result.exitCode != 0) {
         return std::nullopt;
     }
@@ -320,9 +327,11 @@ std::optional<Rect> WindowGeometry(unsigned long xid) {
             continue;
         }
         const std::string name = line.substr(0, eq);
-        int* field = name == "X" ? &rect.x : name == "Y" ? &rect.y : name == "WIDTH" ? &rect.width
-                                                                   : name == "HEIGHT" ? &rect.height
-                                                                                      : nullptr;
+        int* field = name == "X"        ? &rect.x
+                     : name == "Y"      ? &rect.y
+                     : name == "WIDTH"  ? &rect.width
+                     : name == "HEIGHT" ? &rect.height
+                                        : nullptr;
         if (field != nullptr) {
             try {
                 *field = std::stoi(line.substr(eq + 1));
@@ -353,7 +362,8 @@ void MouseMove(int x, int y) {
 }
 
 void Click(int x, int y, int button) {
-    XTool({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", std::to_string(button)},
+    XTool({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click",
+           std::to_string(button)},
           true);
 }
 
@@ -365,9 +375,13 @@ void Key(const std::string& keySpecs) {
     XTool(argv, true);
 }
 
-void TypeText(const std::string& text) { XTool({"xdotool", "type", "--delay", "30", "--", text}, true); }
+void TypeText(const std::string& text) {
+    XTool({"xdotool", "type", "--delay", "30", "--", text}, true);
+}
 
-void FocusWindow(unsigned long xid) { XTool({"xdotool", "windowfocus", "--sync", std::to_string(xid)}, true); }
+void FocusWindow(unsigned long xid) {
+    XTool({"xdotool", "windowfocus", "--sync", std::to_string(xid)}, true);
+}
 
 bool Screenshot(const std::string& pngPath) {
     WineEnv& env = WineEnv::Get();

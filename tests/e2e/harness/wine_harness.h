@@ -36,7 +36,7 @@ using namespace std::chrono_literals;
 
 // Thrown when the harness itself cannot do its job (no Xvfb, no Wine, a broken prefix, ...).
 class HarnessError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -71,7 +71,7 @@ struct Rect {
 };
 
 class WineEnv {
-public:
+  public:
     static constexpr const char* kWine64 = "/usr/lib/wine/wine64";
 
     // The process-wide session, set up on first use. Throws HarnessError when it cannot be set
@@ -90,7 +90,7 @@ public:
     WineEnv(const WineEnv&) = delete;
     WineEnv& operator=(const WineEnv&) = delete;
 
-private:
+  private:
     WineEnv() = default;
     void Start();
     void StartXvfb();
@@ -117,10 +117,11 @@ private:
 // execs in place, so its exit status is the program's exit code, modulo 256). It runs in a process
 // group of its own; its stdout and stderr go to files in the test's TempDir().
 class WineProcess {
-public:
+  public:
     // exe is a Linux path; args are passed as they are (the program sees them on its command
     // line); workingDir is a Linux path (default: this process's current directory).
-    static WineProcess Start(const std::string& exeLinuxPath, const std::vector<std::string>& args = {},
+    static WineProcess Start(const std::string& exeLinuxPath,
+                             const std::vector<std::string>& args = {},
                              const std::optional<std::string>& workingDir = std::nullopt,
                              const EnvVars& extraEnv = {});
 
@@ -143,7 +144,7 @@ public:
     std::string Stdout() const; // what it has written to stdout so far
     std::string Stderr() const;
 
-private:
+  private:
     WineProcess() = default;
     bool Poll();
 
@@ -227,11 +228,11 @@ void WriteFile(const std::string& path, const std::string& content);
 // ---------------------------------------------------------------------------------------------
 // Fixture: a test that fails (and does not run its body) when the session cannot be set up.
 class WineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     WineEnv& Env() { return *env_; }
 
-private:
+  private:
     WineEnv* env_ = nullptr;
 };
 
