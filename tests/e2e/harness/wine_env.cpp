@@ -229,6 +229,10 @@ void WineEnv::PreparePrefix() {
                                "; log " + log + ":\n" + Tail(log));
         }
     }
+    // No other test process uses the prefix now: stop a wineserver left by an earlier run, or one
+    // still going down, and wait for it to save the registry, so the one started next is ours.
+    RunCommand({wineserver_, "-k"}, wineVars_, kWineserverTimeout, false);
+    RunCommand({wineserver_, "-w"}, wineVars_, kWineserverTimeout, false);
     StartWineserver();
     flock(lockFd_, LOCK_SH);
 }
@@ -284,6 +288,7 @@ void WineEnv::Shutdown() {
         // The last test process using the prefix stops its wineserver (and so every Wine program).
         if (flock(lockFd_, LOCK_EX | LOCK_NB) == 0 && !prefix_.empty()) {
             RunCommand({wineserver_, "-k"}, wineVars_, std::chrono::seconds(15), false);
+            RunCommand({wineserver_, "-w"}, wineVars_, std::chrono::seconds(15), false);
         }
         close(lockFd_);
         lockFd_ = -1;
