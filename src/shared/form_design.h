@@ -47,7 +47,7 @@ struct ControlDesign {
     bool isCancel = false;  // pressed by Escape
     bool visible = true;
     bool wordWrap = false; // labels: break lines at words, or keep the text on one line
-    char shortcut = 0; // pressed by Ctrl+Shift+this letter
+    char shortcut = 0;     // pressed by Ctrl+Shift+this letter
     CursorKind cursor = CursorKind::Default;
     std::string toolTip;
 };

@@ -50,6 +50,12 @@ HostedControl* HostedForm::Find(int id, int index) {
 }
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance) {
+    // The screen's dots per inch hold for the whole session; asking the display each time is
+    // slow, and the forms ask for every size they convert.
+    HDC screen = GetDC(nullptr);
+    dpiX_ = std::max(GetDeviceCaps(screen, LOGPIXELSX), 1);
+    dpiY_ = std::max(GetDeviceCaps(screen, LOGPIXELSY), 1);
+    ReleaseDC(nullptr, screen);
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&init);
     RegisterWindowClasses(instance, this);
@@ -137,10 +143,7 @@ void Win32Toolkit::CreateControl(HostedForm& form, const ControlDesign& c) {
         control.background.Reset(
             CreateSolidBrush(RGB(c.backColor->r, c.backColor->g, c.backColor->b)));
     }
-    HDC screen = GetDC(nullptr);
-    const int height =
-        -MulDiv(static_cast<int>(c.font.points * 100), GetDeviceCaps(screen, LOGPIXELSY), 7200);
-    ReleaseDC(nullptr, screen);
+    const int height = -MulDiv(static_cast<int>(c.font.points * 100), dpiY_, 7200);
     control.font.Reset(CreateFontA(height, 0, 0, 0, c.font.bold ? FW_BOLD : FW_NORMAL,
                                    c.font.italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
@@ -180,6 +183,7 @@ void Win32Toolkit::CreateControl(HostedForm& form, const ControlDesign& c) {
         break;
     }
     form.controls.push_back(std::move(hosted));
+    control.placed = PixelRect{x, y, x + w, y + h};
     control.hwnd = CreateWindowExA(0, className, c.caption.c_str(), style, x, y, w, h, parent,
                                    nullptr, instance_, &control);
     SetWindowLongPtrA(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
@@ -362,9 +366,11 @@ void Win32Toolkit::EndProgram() {
 
 void Win32Toolkit::SetControlRect(FormId id, int control, int index, const PixelRect& r) {
     if (HostedForm* form = Hosted(id)) {
-        if (HostedControl* c = form->Find(control, index)) {
+        // Moving a window is slow under some window systems: only what changes is moved.
+        if (HostedControl* c = form->Find(control, index); c && !(c->placed == r)) {
             SetWindowPos(c->hwnd, nullptr, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
+            c->placed = r;
         }
     }
 }
@@ -456,13 +462,8 @@ void Win32Toolkit::MessageBoxCritical(const std::string& text, const std::string
 }
 
 ScreenMetrics Win32Toolkit::Screen() {
-    HDC dc = GetDC(nullptr);
-    const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
-    const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
     return ScreenMetrics{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                         1440.0f / static_cast<float>(dpiX > 0 ? dpiX : 96),
-                         1440.0f / static_cast<float>(dpiY > 0 ? dpiY : 96)};
+                         1440.0f / static_cast<float>(dpiX_), 1440.0f / static_cast<float>(dpiY_)};
 }
 
 bool Win32Toolkit::OnSomeScreen(const PixelRect& outer) {

@@ -18,6 +18,7 @@ struct HostedControl {
     Font font;
     Brush background;
     Bitmap picture;
+    PixelRect placed; // where it was last put, in its container's client pixels
     int borderStyle = 0;
     bool pressed = false; // the left button went down on it and has not come up yet
 };
@@ -86,6 +87,8 @@ class Win32Toolkit final : public Toolkit {
     void FocusFirstControl(HostedForm& form);
 
     HINSTANCE instance_;
+    int dpiX_ = 96;
+    int dpiY_ = 96;
     Sink sink_;
     std::map<FormId, std::unique_ptr<HostedForm>> forms_;
     // Forms destroyed inside their own handlers are freed once the handler has returned.

@@ -80,10 +80,7 @@ std::vector<ProbeWindow> ProbeWindows() {
     return windows;
 }
 
-namespace {
-
-// A folder with the program and, as asked, its code file; returns the program's path.
-std::string PrepareFolder(const std::string& folder, const FizzmoApp::Setup& setup) {
+std::string PrepareProgramFolder(const std::string& folder, const FizzmoApp::Setup& setup) {
     UseUnmanagedWindows();
     fs::create_directories(folder);
     fs::copy_file(WindowsProgram("FizzmoLite"), folder + "/FizzmoLite.exe",
@@ -97,12 +94,10 @@ std::string PrepareFolder(const std::string& folder, const FizzmoApp::Setup& set
     return folder + "/FizzmoLite.exe";
 }
 
-} // namespace
-
 // Started from the test's folder, not its own: the code file must be found beside the .exe.
 FizzmoApp::FizzmoApp(const Setup& setup)
     : folder_(TempDir() + "/app"),
-      process_(WineProcess::Start(PrepareFolder(folder_, setup), {}, TempDir())) {}
+      process_(WineProcess::Start(PrepareProgramFolder(folder_, setup), {}, TempDir())) {}
 
 FizzmoApp::~FizzmoApp() {
     process_.Kill();
@@ -136,7 +131,10 @@ bool FizzmoApp::WaitHidden(const std::string& title, std::chrono::milliseconds t
 }
 
 void FizzmoApp::ChooseMenuItem(int index) {
-    const Rect launcher = WaitVisible("").rect;
+    ChooseLauncherMenuItem(WaitVisible("").rect, index);
+}
+
+void ChooseLauncherMenuItem(const Rect& launcher, int index) {
     Click(launcher.x + 26, launcher.y + 25, 3);
     if (!WaitUntil(
             [] {

@@ -70,6 +70,12 @@ class FizzmoApp {
     WineProcess process_;
 };
 
+// A folder with the program and, as asked, its code file; returns the program's path.
+std::string PrepareProgramFolder(const std::string& folder, const FizzmoApp::Setup& setup);
+
+// Right-clicks the launcher standing at this rectangle and picks the menu item by its place.
+void ChooseLauncherMenuItem(const Rect& launcher, int index);
+
 Rect Centre(const Rect& r); // as a point in x, y
 
 } // namespace e2e

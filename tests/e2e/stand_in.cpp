@@ -99,6 +99,9 @@ std::vector<std::string> StandIn::Received() const {
         if (h != std::string::npos && end != std::string::npos) {
             line.erase(h, end - h);
         }
+        if (const std::size_t stamp = line.find(" us="); stamp != std::string::npos) {
+            line.erase(stamp);
+        }
         out.push_back(line);
     }
     return out;

@@ -29,7 +29,7 @@ class StandIn {
     ~StandIn();
 
     std::vector<std::string> Log() const;
-    // The log without the window handles, which change from run to run.
+    // The log without the window handles and arrival times, which change from run to run.
     std::vector<std::string> Received() const;
     std::vector<StandInWindow> Windows() const;
     // Runs the lines, then waits until the stand-in has written its state anew.

@@ -74,9 +74,9 @@ TEST(Launcher, SavedPositionOffEveryScreenComesBackOntoThePrimaryScreen) {
         PixelRect expected;
     };
     // Primary screen 1280 x 960; launcher 52 x 51.
-    for (const Case& c : {Case{"-30000", "-30000", {0, 0, 52, 51}},
-                          Case{"60000", "4500", {1228, 300, 1280, 351}},
-                          Case{"3000", "2147483647", {200, 909, 252, 960}}}) {
+    for (const Case& c :
+         {Case{"-30000", "-30000", {0, 0, 52, 51}}, Case{"60000", "4500", {1228, 300, 1280, 351}},
+          Case{"3000", "2147483647", {200, 909, 252, 960}}}) {
         World w;
         w.Store("StickToPM", "F");
         w.Store("Left", c.left);

@@ -3,6 +3,9 @@
 //
 //   im_standin.exe --log PATH [--state PATH] [--commands PATH] [--class NAME]
 //                  --window x,y,w,h[,noinput][,titled][,dieafterchar] [--window ...]
+//
+// A log line: "WM_CHAR window=0 kind=input hwnd=0x.. wParam=58 lParam=0x270001 us=..", the last
+// field the performance counter in microseconds when the message arrived.
 #include "im_windows.h"
 #include "standin_args.h"
 #include "standin_files.h"

@@ -7,9 +7,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -79,6 +82,17 @@ constexpr const char* kWatchdogScript =
     "    WINEPREFIX=\"$3\" \"$2\" -k\n"
     "  fi ) >/dev/null 2>&1 &\n";
 
+// A display whose lock names a process that is gone (an Xvfb that was killed) is free again.
+void RemoveStaleDisplay(const std::string& number) {
+    const std::string lock = "/tmp/.X" + number + "-lock";
+    std::ifstream in(lock);
+    long pid = 0;
+    if (in >> pid && pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+        std::remove(lock.c_str());
+        std::remove(("/tmp/.X11-unix/X" + number).c_str());
+    }
+}
+
 std::mutex gMutex;
 WineEnv* gEnv = nullptr;
 std::unique_ptr<std::string> gFailure;
@@ -146,6 +160,7 @@ void WineEnv::Start() {
 void WineEnv::StartXvfb() {
     for (int number = kFirstDisplay; number <= kLastDisplay; ++number) {
         const std::string n = std::to_string(number);
+        RemoveStaleDisplay(n);
         if (FileExists("/tmp/.X" + n + "-lock") || FileExists("/tmp/.X11-unix/X" + n)) {
             continue;
         }
@@ -294,8 +309,20 @@ void WineEnv::Shutdown() {
         lockFd_ = -1;
     }
     if (xvfbPid_ > 0) {
-        detail::KillAndReap(xvfbPid_);
+        // Asked to go, Xvfb removes its lock file and socket; killed, it would leave them.
+        kill(xvfbPid_, SIGTERM);
+        const auto deadline = Clock::now() + std::chrono::seconds(3);
+        while (!detail::TryReap(xvfbPid_)) {
+            if (Clock::now() >= deadline) {
+                detail::KillAndReap(xvfbPid_);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         xvfbPid_ = -1;
+        if (display_.size() > 1) {
+            RemoveStaleDisplay(display_.substr(1));
+        }
     }
     if (watchdogFd_ >= 0) {
         const char done[] = "done\n";

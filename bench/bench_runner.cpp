@@ -1,0 +1,470 @@
+// Measures FizzmoLite under Wine on Xvfb beside a minimal Win32 program and the stand-in
+// messenger, and prints the figures as a table and as JSON.
+//
+//   bench_runner --win32-bin DIR --catalogue-bench PATH --fuzz-log PATH --json PATH
+//
+// BENCH_RUNS (default 5) sets how many runs each figure is the median of; BENCH_IDLE_SECONDS
+// (default 60) how long each idle run lasts.
+#include "fizzmo_app.h"
+#include "palette_driver.h"
+#include "stand_in.h"
+
+#include <signal.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+using namespace e2e;
+namespace fs = std::filesystem;
+
+int EnvInt(const char* name, int fallback) {
+    const char* text = std::getenv(name);
+    return text != nullptr && std::atoi(text) > 0 ? std::atoi(text) : fallback;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return -1;
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 == 1 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+// "a=1 b=2" -> {a: 1, b: 2}
+std::map<std::string, std::string> Words(const std::string& line) {
+    std::map<std::string, std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) {
+        const std::size_t eq = word.find('=');
+        if (eq != std::string::npos) {
+            words[word.substr(0, eq)] = word.substr(eq + 1);
+        }
+    }
+    return words;
+}
+
+std::map<std::string, std::string> Probe(const std::vector<std::string>& args) {
+    const WineResult r = RunWineCaptured(WindowsProgram("bench_probe"), args, 60s);
+    if (r.exitCode != 0) {
+        throw HarnessError("bench_probe " + args.front() + " failed: " + r.err);
+    }
+    return Words(r.out);
+}
+
+double Ms(const std::string& microseconds) {
+    return std::stod(microseconds) / 1000.0;
+}
+
+// The Linux process that runs the Windows program started from this path.
+pid_t LinuxPid(const std::string& exe) {
+    const std::string wanted = ToWinePath(exe);
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename();
+        if (name.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        std::string cmdline = ReadFile(entry.path().string() + "/cmdline");
+        cmdline = cmdline.substr(0, cmdline.find('\0'));
+        if (cmdline == wanted) {
+            return std::stoi(name);
+        }
+    }
+    throw HarnessError("no Linux process runs " + wanted);
+}
+
+void KillProgram(pid_t pid) {
+    kill(pid, SIGKILL);
+    WaitUntil([pid] { return kill(pid, 0) != 0; }, 10s, 20ms);
+}
+
+struct Memory {
+    double privateKiB = 0;  // pages the process alone owns
+    double residentKiB = 0; // its working set, the shared Wine libraries included
+};
+
+Memory MemoryOf(pid_t pid) {
+    Memory m;
+    std::istringstream rollup(ReadFile("/proc/" + std::to_string(pid) + "/smaps_rollup"));
+    for (std::string key; rollup >> key;) {
+        double kib = 0;
+        rollup >> kib;
+        if (key == "Rss:") {
+            m.residentKiB = kib;
+        } else if (key == "Private_Clean:" || key == "Private_Dirty:") {
+            m.privateKiB += kib;
+        }
+    }
+    return m;
+}
+
+// CPU time of all the process's threads, in nanoseconds.
+double CpuNs(pid_t pid) {
+    double total = 0;
+    for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
+        std::istringstream in(ReadFile(task.path().string() + "/schedstat"));
+        double ns = 0;
+        in >> ns;
+        total += ns;
+    }
+    return total;
+}
+
+struct Figures {
+    std::vector<double> startup, baselineStartup, paletteFirst, paletteLater, typing;
+    std::vector<double> privateKiB, residentKiB, baselinePrivateKiB, baselineResidentKiB;
+    std::vector<double> idlePercent;
+};
+
+struct Launched {
+    pid_t pid;
+    std::string windowsPid;
+    double shownMs;
+};
+
+Launched Launch(const std::string& exe, const std::string& folder, const std::string& cls) {
+    auto out = Probe({"launch", ToWinePath(exe), ToWinePath(folder), cls});
+    return Launched{LinuxPid(exe), out["pid"], Ms(out["shown_us"])};
+}
+
+ProbeWindow VisibleWindow(const std::string& title) {
+    std::optional<ProbeWindow> found;
+    WaitUntil(
+        [&] {
+            for (const ProbeWindow& w : ProbeWindows()) {
+                if (w.visible && w.title == title &&
+                    (!title.empty() || (w.rect.width == 52 && w.rect.height == 51))) {
+                    found = w;
+                    return true;
+                }
+            }
+            return false;
+        },
+        15s, 50ms);
+    if (!found) {
+        throw HarnessError("no visible window \"" + title + "\"");
+    }
+    return *found;
+}
+
+void WaitGone(const std::string& title) {
+    WaitUntil(
+        [&] {
+            for (const ProbeWindow& w : ProbeWindows()) {
+                if (w.visible && w.title == title) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        10s, 50ms);
+}
+
+// A picture whose code has four characters, for the typing figure.
+int FourCharacterPicture() {
+    for (int i = 0; i < kSmileyCount; ++i) {
+        if (Sample(i).code.size() == 4) {
+            return i;
+        }
+    }
+    throw HarnessError("the sample code file has no four-character code");
+}
+
+// Clicks the picture and returns how long after the click the last of its messages arrived.
+double TypeOnce(StandIn& standIn, const Rect& picture, const std::string& code) {
+    const std::size_t before = standIn.Log().size();
+    const Rect c = Centre(picture);
+    auto out = Probe({"click", std::to_string(c.x), std::to_string(c.y), "-"});
+    const std::size_t expected = code.size() + 1; // and Enter
+    if (!WaitUntil([&] { return standIn.Log().size() >= before + expected; }, 10s, 20ms)) {
+        throw HarnessError("the code " + code + " did not arrive complete");
+    }
+    const std::vector<std::string> received = standIn.Received();
+    const std::vector<std::string> tail(received.begin() + static_cast<long>(before),
+                                        received.end());
+    if (tail != Expected(code, true)) {
+        throw HarnessError("the stand-in received something else than " + code + " and Enter");
+    }
+    const std::string last = standIn.Log().back();
+    return Ms(Words(last)["us"]) - Ms(out["clicked_us"]);
+}
+
+const std::map<std::string, std::string> kQuietSettings = {{"StayOnTop", "T"}, {"SendOnCLick", "T"},
+                                                           {"StickToPM", "F"}, {"KeepOpen", "F"},
+                                                           {"Left", "4500"},   {"top", "3000"}};
+
+void InteractiveRun(Figures& f, StandIn& standIn, const std::string& exe, int run) {
+    const std::string folder = fs::path(exe).parent_path();
+    const std::string baselineExe = WindowsProgram("baseline");
+    auto baselineRun = [&] {
+        const Launched b = Launch(baselineExe, TempDir(), "FizzmoBaseline");
+        f.baselineStartup.push_back(b.shownMs);
+        const Memory m = MemoryOf(b.pid);
+        f.baselinePrivateKiB.push_back(m.privateKiB);
+        f.baselineResidentKiB.push_back(m.residentKiB);
+        KillProgram(b.pid);
+    };
+    if (run % 2 == 1) { // take turns going first
+        baselineRun();
+    }
+    ResetSettings(kQuietSettings);
+    const Launched app = Launch(exe, folder, "FizzmoForm");
+    f.startup.push_back(app.shownMs);
+    const Rect launcher = Centre(VisibleWindow("").rect);
+    auto openPalette = [&] {
+        return Ms(Probe({"click", std::to_string(launcher.x), std::to_string(launcher.y),
+                         "Smilies"})["shown_us"]);
+    };
+    f.paletteFirst.push_back(openPalette());
+    const int index = FourCharacterPicture();
+    const Rect picture = Pictures(VisibleWindow("Smilies")).at(static_cast<std::size_t>(index));
+    const std::string code = Sample(index).code;
+    std::vector<double> later, typing;
+    for (int i = 0; i < 5; ++i) {
+        typing.push_back(TypeOnce(standIn, picture, code));
+        WaitGone("Smilies"); // no Keep Open: hidden, not unloaded
+        later.push_back(openPalette());
+    }
+    f.paletteLater.push_back(Median(later));
+    f.typing.push_back(Median(typing));
+    ChooseLauncherMenuItem(VisibleWindow("").rect, FizzmoApp::kAbout);
+    VisibleWindow("About FizzmoLIte");
+    Key("Return");
+    WaitGone("About FizzmoLIte");
+    const Memory m = MemoryOf(app.pid);
+    f.privateKiB.push_back(m.privateKiB);
+    f.residentKiB.push_back(m.residentKiB);
+    KillProgram(app.pid);
+    if (run % 2 == 0) {
+        baselineRun();
+    }
+}
+
+void IdleRun(Figures& f, const std::string& exe, int seconds) {
+    auto settings = kQuietSettings;
+    settings["StickToPM"] = "T";
+    ResetSettings(settings);
+    const Launched app = Launch(exe, fs::path(exe).parent_path(), "FizzmoForm");
+    std::this_thread::sleep_for(3s); // docked by now
+    const double before = CpuNs(app.pid);
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    const double used = CpuNs(app.pid) - before;
+    f.idlePercent.push_back(used / (seconds * 1e9) * 100);
+    KillProgram(app.pid);
+}
+
+struct ExeFacts {
+    double kib = 0;
+    std::vector<std::string> dlls;
+};
+
+ExeFacts Inspect(const std::string& exe, const std::string& objdump) {
+    ExeFacts facts;
+    facts.kib = static_cast<double>(fs::file_size(exe)) / 1024;
+    const CommandResult r = RunCommand({objdump, "-p", exe}, {}, 30s, true);
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t at = line.find("DLL Name: ");
+        if (at != std::string::npos) {
+            facts.dlls.push_back(line.substr(at + 10));
+        }
+    }
+    return facts;
+}
+
+bool SystemDllsOnly(const ExeFacts& facts) {
+    for (std::string dll : facts.dlls) {
+        std::transform(dll.begin(), dll.end(), dll.begin(), ::tolower);
+        const bool system = dll == "kernel32.dll" || dll == "user32.dll" || dll == "gdi32.dll" ||
+                            dll == "advapi32.dll" || dll == "comctl32.dll" || dll == "msvcrt.dll" ||
+                            dll.rfind("api-ms-win-crt-", 0) == 0 || dll == "ucrtbase.dll";
+        if (!system) {
+            return false;
+        }
+    }
+    return !facts.dlls.empty();
+}
+
+// name -> median real time in microseconds, from Google Benchmark's CSV.
+std::map<std::string, double> CatalogueFigures(const std::string& benchPath) {
+    const CommandResult r =
+        RunCommand({benchPath, "--benchmark_format=csv", "--benchmark_repetitions=5",
+                    "--benchmark_report_aggregates_only=true"},
+                   {}, std::chrono::minutes(10), true);
+    std::map<std::string, double> figures;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t nameEnd = line.find("_median\",");
+        if (line.rfind('"', 0) != 0 || nameEnd == std::string::npos) {
+            continue;
+        }
+        std::istringstream fields(line.substr(nameEnd + 9));
+        std::string iterations, realTime;
+        std::getline(fields, iterations, ',');
+        std::getline(fields, realTime, ',');
+        figures[line.substr(1, nameEnd - 1)] = std::stod(realTime);
+    }
+    return figures;
+}
+
+long long FuzzRuns(const std::string& logPath) {
+    long long runs = -1;
+    std::istringstream lines(ReadFile(logPath));
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t at = line.find("stat::number_of_executed_units:");
+        if (at != std::string::npos) {
+            runs = std::stoll(line.substr(at + 31));
+        }
+    }
+    return runs;
+}
+
+struct Row {
+    std::string key, figure, value, baseline, target;
+    bool met;
+};
+
+std::string Fixed(double v, int decimals = 1) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, v);
+    return text;
+}
+
+std::string Json(const std::vector<Row>& rows, const std::map<std::string, double>& numbers) {
+    std::string json = "{\n  \"figures\": {\n";
+    for (auto it = numbers.begin(); it != numbers.end(); ++it) {
+        json += "    \"" + it->first + "\": " + Fixed(it->second, 4) +
+                (std::next(it) == numbers.end() ? "\n" : ",\n");
+    }
+    json += "  },\n  \"targets_met\": {\n";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        json += "    \"" + rows[i].key + "\": " + (rows[i].met ? "true" : "false") +
+                (i + 1 == rows.size() ? "\n" : ",\n");
+    }
+    return json + "  }\n}\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::map<std::string, std::string> args;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        args[argv[i]] = argv[i + 1];
+    }
+    for (const char* needed : {"--win32-bin", "--catalogue-bench", "--fuzz-log", "--json"}) {
+        if (!args.count(needed)) {
+            std::cerr << "usage: bench_runner --win32-bin DIR --catalogue-bench PATH "
+                         "--fuzz-log PATH --json PATH\n";
+            return 2;
+        }
+    }
+    const int runs = EnvInt("BENCH_RUNS", 5);
+    const int idleSeconds = EnvInt("BENCH_IDLE_SECONDS", 60);
+    Figures f;
+    try {
+        const std::string exe = PrepareProgramFolder(TempDir() + "/app", FizzmoApp::Setup{});
+        {
+            StandIn standIn({"700,450,400,300"});
+            for (int run = 0; run < runs; ++run) {
+                std::cerr << "run " << run + 1 << " of " << runs << ": start-up, palette, typing\n";
+                InteractiveRun(f, standIn, exe, run);
+            }
+            for (int run = 0; run < runs; ++run) {
+                std::cerr << "run " << run + 1 << " of " << runs << ": idle " << idleSeconds
+                          << " s\n";
+                IdleRun(f, exe, idleSeconds);
+            }
+        }
+    } catch (const std::exception& error) {
+        std::cerr << "benchmark failed: " << error.what() << "\n";
+        return 1;
+    }
+    const ExeFacts win64 = Inspect(WindowsProgram("FizzmoLite"), "x86_64-w64-mingw32-objdump");
+    const ExeFacts win32 =
+        Inspect(args["--win32-bin"] + "/FizzmoLite.exe", "i686-w64-mingw32-objdump");
+    const auto catalogue = CatalogueFigures(args["--catalogue-bench"]);
+    const long long fuzzRuns = FuzzRuns(args["--fuzz-log"]);
+
+    std::map<std::string, double> n;
+    n["startup_ms"] = Median(f.startup);
+    n["baseline_startup_ms"] = Median(f.baselineStartup);
+    n["startup_ratio"] = n["startup_ms"] / n["baseline_startup_ms"];
+    n["palette_first_ms"] = Median(f.paletteFirst);
+    n["palette_later_ms"] = Median(f.paletteLater);
+    n["typing_ms"] = Median(f.typing);
+    n["idle_cpu_percent"] = Median(f.idlePercent);
+    n["private_kib"] = Median(f.privateKiB);
+    n["baseline_private_kib"] = Median(f.baselinePrivateKiB);
+    n["resident_kib"] = Median(f.residentKiB);
+    n["baseline_resident_kib"] = Median(f.baselineResidentKiB);
+    n["i686_exe_kib"] = win32.kib;
+    n["x86_64_exe_kib"] = win64.kib;
+    n["fuzz_inputs"] = static_cast<double>(fuzzRuns);
+    for (const auto& [name, us] : catalogue) {
+        n["catalogue_" + name + "_us"] = us;
+    }
+    auto joined = [](const std::vector<std::string>& dlls) {
+        std::string text;
+        for (const std::string& d : dlls) {
+            text += (text.empty() ? "" : " ") + d;
+        }
+        return text;
+    };
+    const double sample =
+        catalogue.count("sample_129_fields") ? catalogue.at("sample_129_fields") : -1;
+    const double worst100 =
+        catalogue.count("no_separator_100MB") ? catalogue.at("no_separator_100MB") : -1;
+    const double worst10 =
+        catalogue.count("no_separator_10MB") ? catalogue.at("no_separator_10MB") : -1;
+    const std::vector<Row> rows = {
+        {"startup", "start-up to launcher shown (ms)", Fixed(n["startup_ms"]),
+         Fixed(n["baseline_startup_ms"]),
+         "<= 1.15 x baseline (" + Fixed(n["startup_ratio"], 2) + " x)", n["startup_ratio"] <= 1.15},
+        {"palette_first", "palette, first showing (ms)", Fixed(n["palette_first_ms"]), "-", "<= 30",
+         n["palette_first_ms"] <= 30},
+        {"palette_later", "palette, later showings (ms)", Fixed(n["palette_later_ms"]), "-",
+         "<= 10", n["palette_later_ms"] <= 10},
+        {"typing", "click to last message of 4 chars + Enter (ms)", Fixed(n["typing_ms"], 2), "-",
+         "<= 5", n["typing_ms"] <= 5},
+        {"idle", "idle CPU, Stick To PM on (% of a core)", Fixed(n["idle_cpu_percent"], 3), "-",
+         "< 0.1", n["idle_cpu_percent"] < 0.1},
+        {"memory_private", "private memory after palette + About (KiB)", Fixed(n["private_kib"], 0),
+         Fixed(n["baseline_private_kib"], 0), "< 8192 and < 2 x baseline",
+         n["private_kib"] < 8192 && n["private_kib"] < 2 * n["baseline_private_kib"]},
+        {"memory_resident", "working set, Wine's shared libraries included (KiB)",
+         Fixed(n["resident_kib"], 0), Fixed(n["baseline_resident_kib"], 0),
+         "< 8192 and < 2 x baseline",
+         n["resident_kib"] < 8192 && n["resident_kib"] < 2 * n["baseline_resident_kib"]},
+        {"size_i686", "i686 FizzmoLite.exe (KiB); " + joined(win32.dlls), Fixed(win32.kib, 0), "-",
+         "< 600, system DLLs only", win32.kib < 600 && SystemDllsOnly(win32)},
+        {"size_x86_64", "x86_64 FizzmoLite.exe (KiB); " + joined(win64.dlls), Fixed(win64.kib, 0),
+         "-", "system DLLs only", SystemDllsOnly(win64)},
+        {"catalogue", "read codes.dll + lay out grid, 129 fields (us)", Fixed(sample, 1), "-", "-",
+         sample >= 0},
+        {"catalogue_garbage",
+         "the same, 100 MB without separators (us; 10 MB: " + Fixed(worst10, 1) + ")",
+         Fixed(worst100, 1), "-", "independent of size",
+         worst100 >= 0 && worst100 < 2 * worst10 + 1000},
+        {"fuzz", "fuzzed code files, no crash", std::to_string(fuzzRuns), "-", ">= 1000000",
+         fuzzRuns >= 1000000},
+    };
+    const std::string heading = "figure (median of " + std::to_string(runs) + " runs)";
+    std::printf("\n%-62s %12s %10s  %-28s %s\n", heading.c_str(), "FizzmoLite", "baseline",
+                "target", "met");
+    for (const Row& r : rows) {
+        std::printf("%-62s %12s %10s  %-28s %s\n", r.figure.c_str(), r.value.c_str(),
+                    r.baseline.c_str(), r.target.c_str(), r.met ? "yes" : "NO");
+    }
+    std::ofstream(args["--json"]) << Json(rows, n);
+    std::printf("\nfigures written to %s\n", args["--json"].c_str());
+    return 0;
+}
