@@ -53,10 +53,15 @@ std::map<std::string, std::string> Words(const std::string& line) {
     return words;
 }
 
+// Run directly rather than as a WineProcess, whose end takes its process group, and so the
+// program the probe launched, with it.
 std::map<std::string, std::string> Probe(const std::vector<std::string>& args) {
-    const WineResult r = RunWineCaptured(WindowsProgram("bench_probe"), args, 60s);
+    std::vector<std::string> argv = {WineEnv::kWine64, WindowsProgram("bench_probe")};
+    argv.insert(argv.end(), args.begin(), args.end());
+    const std::string errPath = TempDir() + "/bench_probe.err";
+    const CommandResult r = RunCommand(argv, WineEnv::Get().WineEnvVars(), 60s, true, errPath);
     if (r.exitCode != 0) {
-        throw HarnessError("bench_probe " + args.front() + " failed: " + r.err);
+        throw HarnessError("bench_probe " + args.front() + " failed: " + ReadFile(errPath));
     }
     return Words(r.out);
 }
@@ -94,10 +99,14 @@ struct Memory {
 
 Memory MemoryOf(pid_t pid) {
     Memory m;
-    std::istringstream rollup(ReadFile("/proc/" + std::to_string(pid) + "/smaps_rollup"));
-    for (std::string key; rollup >> key;) {
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    for (std::string line; std::getline(rollup, line);) { // "Rss:    21804 kB"
+        std::istringstream fields(line);
+        std::string key;
         double kib = 0;
-        rollup >> kib;
+        if (!(fields >> key >> kib)) {
+            continue;
+        }
         if (key == "Rss:") {
             m.residentKiB = kib;
         } else if (key == "Private_Clean:" || key == "Private_Dirty:") {
@@ -151,7 +160,13 @@ ProbeWindow VisibleWindow(const std::string& title) {
         },
         15s, 50ms);
     if (!found) {
-        throw HarnessError("no visible window \"" + title + "\"");
+        std::string seen;
+        for (const ProbeWindow& w : ProbeWindows()) {
+            seen += " [" + w.cls + " '" + w.title + "' " + std::to_string(w.visible) + " " +
+                    std::to_string(w.rect.x) + "," + std::to_string(w.rect.y) + " " +
+                    std::to_string(w.rect.width) + "x" + std::to_string(w.rect.height) + "]";
+        }
+        throw HarnessError("no visible window \"" + title + "\"; there are" + seen);
     }
     return *found;
 }
@@ -236,6 +251,8 @@ void InteractiveRun(Figures& f, StandIn& standIn, const std::string& exe, int ru
     }
     f.paletteLater.push_back(Median(later));
     f.typing.push_back(Median(typing));
+    Key("Escape"); // the palette stands over the launcher
+    WaitGone("Smilies");
     ChooseLauncherMenuItem(VisibleWindow("").rect, FizzmoApp::kAbout);
     VisibleWindow("About FizzmoLIte");
     Key("Return");
@@ -318,7 +335,7 @@ std::map<std::string, double> CatalogueFigures(const std::string& benchPath) {
 
 long long FuzzRuns(const std::string& logPath) {
     long long runs = -1;
-    std::istringstream lines(ReadFile(logPath));
+    std::ifstream lines(logPath);
     for (std::string line; std::getline(lines, line);) {
         const std::size_t at = line.find("stat::number_of_executed_units:");
         if (at != std::string::npos) {
@@ -444,10 +461,10 @@ int main(int argc, char** argv) {
          Fixed(n["resident_kib"], 0), Fixed(n["baseline_resident_kib"], 0),
          "< 8192 and < 2 x baseline",
          n["resident_kib"] < 8192 && n["resident_kib"] < 2 * n["baseline_resident_kib"]},
-        {"size_i686", "i686 FizzmoLite.exe (KiB); " + joined(win32.dlls), Fixed(win32.kib, 0), "-",
+        {"size_i686", "i686 FizzmoLite.exe (KiB)", Fixed(win32.kib, 0), "-",
          "< 600, system DLLs only", win32.kib < 600 && SystemDllsOnly(win32)},
-        {"size_x86_64", "x86_64 FizzmoLite.exe (KiB); " + joined(win64.dlls), Fixed(win64.kib, 0),
-         "-", "system DLLs only", SystemDllsOnly(win64)},
+        {"size_x86_64", "x86_64 FizzmoLite.exe (KiB)", Fixed(win64.kib, 0), "-", "system DLLs only",
+         SystemDllsOnly(win64)},
         {"catalogue", "read codes.dll + lay out grid, 129 fields (us)", Fixed(sample, 1), "-", "-",
          sample >= 0},
         {"catalogue_garbage",
@@ -464,6 +481,8 @@ int main(int argc, char** argv) {
         std::printf("%-62s %12s %10s  %-28s %s\n", r.figure.c_str(), r.value.c_str(),
                     r.baseline.c_str(), r.target.c_str(), r.met ? "yes" : "NO");
     }
+    std::printf("\nimports, i686:   %s\nimports, x86_64: %s\n", joined(win32.dlls).c_str(),
+                joined(win64.dlls).c_str());
     std::ofstream(args["--json"]) << Json(rows, n);
     std::printf("\nfigures written to %s\n", args["--json"].c_str());
     return 0;

@@ -21,7 +21,14 @@ class Program {
   public:
     explicit Program(const Ports& ports);
 
-    void Start() { frmMain.Show(FormId::Main); }
+    void Start() {
+        frmMain.Show(FormId::Main);
+        // The palette is what the user asks for first: its window is built while the launcher
+        // waits, so that the first click shows it at once.
+        if (frmMain.Loaded()) {
+            frmSmilies.Prepare();
+        }
+    }
     // Hands one event from the platform to the form it belongs to.
     void Dispatch(FormId form, const FormEvent& event);
 

@@ -15,6 +15,8 @@ class Form {
     bool Loaded() const { return loaded_; }
 
     void Load();
+    // Has the window built ahead while the program idles; loading it stays as it was.
+    void Prepare();
     void Show(FormId owner);      // modeless; loads first when needed
     void ShowModal(FormId owner); // returns once the form is unloaded
     void Hide();

@@ -13,6 +13,9 @@ class Toolkit {
 
     // Makes the window and its controls from the design, hidden.
     virtual void CreateForm(const FormDesign& designInPixels) = 0;
+    // Builds a form that is not loaded yet, hidden, at the next quiet moment, so that the
+    // CreateForm that loads it later finds its window made.
+    virtual void PrepareForm(const FormDesign& designInPixels) = 0;
     virtual void DestroyForm(FormId form) = 0;
     // Modeless: shows and activates, or only brings forward when already visible.
     virtual void ShowForm(FormId form, FormId owner) = 0;

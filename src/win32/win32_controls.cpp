@@ -206,11 +206,11 @@ void PaintImage(HWND hwnd, HostedControl& c) {
     RECT r;
     GetClientRect(hwnd, &r);
     FillRect(dc, &r, InheritedBrush(hwnd) ? InheritedBrush(hwnd) : GetSysColorBrush(COLOR_BTNFACE));
-    if (c.picture.Get()) {
+    if (c.picture) {
         BITMAP bm{};
-        GetObject(c.picture.Get(), sizeof bm, &bm);
+        GetObject(c.picture, sizeof bm, &bm);
         HDC mem = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(mem, c.picture.Get());
+        HGDIOBJ old = SelectObject(mem, c.picture);
         if (c.design.stretch) {
             SetStretchBltMode(dc, COLORONCOLOR);
             StretchBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);

@@ -7,6 +7,31 @@
 
 namespace {
 
+constexpr UINT kPrepareDelayMs = 100;
+Win32Toolkit* g_preparing = nullptr;
+
+BOOL CALLBACK CollectResourceNumber(HMODULE, LPCSTR, LPSTR name, LONG_PTR numbers) {
+    if (IS_INTRESOURCE(name)) {
+        reinterpret_cast<std::vector<int>*>(numbers)->push_back(
+            static_cast<int>(reinterpret_cast<ULONG_PTR>(name)));
+    }
+    return TRUE;
+}
+
+// A hidden form is drawn whole when it shows; only a shown one needs telling what changed.
+void RedrawIfShown(const HostedForm& form, HWND hwnd) {
+    if (IsWindowVisible(form.hwnd)) {
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+}
+
+VOID CALLBACK PrepareWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (g_preparing != nullptr) {
+        g_preparing->BuildPrepared();
+    }
+}
+
 DWORD FormStyle(const FormDesign& d) {
     return d.border == FormBorder::ToolWindow ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
                                               : WS_POPUP | WS_CLIPCHILDREN;
@@ -87,15 +112,81 @@ void Win32Toolkit::Raise(FormId form, const FormEvent& event) {
 }
 
 void Win32Toolkit::CreateForm(const FormDesign& d) {
-    auto hosted = std::make_unique<HostedForm>();
-    HostedForm& form = *hosted;
+    if (auto ready = prepared_.find(d.id); ready != prepared_.end()) {
+        forms_[d.id] = std::move(ready->second);
+        prepared_.erase(ready);
+    } else {
+        forms_[d.id] = std::make_unique<HostedForm>();
+        BuildForm(*forms_[d.id], d);
+    }
+    HostedForm& form = *forms_[d.id];
+    for (const TimerDesign& t : d.timers) {
+        if (t.enabled) {
+            SetTimer(form.hwnd, static_cast<UINT_PTR>(t.id), static_cast<UINT>(t.intervalMs),
+                     nullptr);
+        }
+    }
+}
+
+void Win32Toolkit::PrepareForm(const FormDesign& d) {
+    auto pending = std::make_unique<HostedForm>();
+    pending->design = d;
+    toPrepare_[d.id] = std::move(pending);
+    // A timer's turn comes only when no input or painting is waiting: the program is idle.
+    g_preparing = this;
+    SetTimer(nullptr, 0, kPrepareDelayMs, PrepareWhenIdle);
+}
+
+// Pictures up to this size in the resources are kept once loaded.
+constexpr DWORD kSmallPictureBytes = 16 * 1024;
+
+HBITMAP Win32Toolkit::SmallPicture(int bitmapResource) {
+    if (auto it = smallPictures_.find(bitmapResource); it != smallPictures_.end()) {
+        return it->second.Get();
+    }
+    HRSRC found = FindResourceA(instance_, MAKEINTRESOURCEA(bitmapResource), RT_BITMAP);
+    if (!found || SizeofResource(instance_, found) > kSmallPictureBytes) {
+        return nullptr;
+    }
+    HBITMAP loaded = LoadBitmapA(instance_, MAKEINTRESOURCEA(bitmapResource));
+    if (!loaded) {
+        return nullptr;
+    }
+    return smallPictures_.emplace(bitmapResource, Bitmap(loaded)).first->second.Get();
+}
+
+void Win32Toolkit::LoadSmallPictures() {
+    std::vector<int> numbers;
+    EnumResourceNamesA(instance_, RT_BITMAP, CollectResourceNumber,
+                       reinterpret_cast<LONG_PTR>(&numbers));
+    for (int number : numbers) {
+        SmallPicture(number);
+    }
+}
+
+void Win32Toolkit::BuildPrepared() {
+    auto pending = std::move(toPrepare_);
+    toPrepare_.clear();
+    for (auto& [id, form] : pending) {
+        if (ended_ || forms_.count(id) != 0 || prepared_.count(id) != 0) {
+            continue; // loaded meanwhile: nothing to prepare
+        }
+        const FormDesign design = form->design;
+        BuildForm(*form, design);
+        prepared_[id] = std::move(form);
+    }
+    if (!ended_) {
+        LoadSmallPictures(); // the prepared form's load will want them
+    }
+}
+
+void Win32Toolkit::BuildForm(HostedForm& form, const FormDesign& d) {
     form.design = d;
     form.background.Reset(CreateSolidBrush(RGB(d.backColor.r, d.backColor.g, d.backColor.b)));
     RECT outer{0, 0, static_cast<LONG>(d.rect.width), static_cast<LONG>(d.rect.height)};
     if (d.clientSize) {
         AdjustWindowRectEx(&outer, FormStyle(d), FALSE, FormExStyle(d));
     }
-    forms_[d.id] = std::move(hosted);
     form.hwnd = CreateWindowExA(FormExStyle(d), kFormClass, d.caption.c_str(), FormStyle(d),
                                 static_cast<int>(d.rect.left), static_cast<int>(d.rect.top),
                                 outer.right - outer.left, outer.bottom - outer.top, nullptr,
@@ -125,12 +216,6 @@ void Win32Toolkit::CreateForm(const FormDesign& d) {
             }
         }
     }
-    for (const TimerDesign& t : d.timers) {
-        if (t.enabled) {
-            SetTimer(form.hwnd, static_cast<UINT_PTR>(t.id), static_cast<UINT>(t.intervalMs),
-                     nullptr);
-        }
-    }
 }
 
 void Win32Toolkit::CreateControl(HostedForm& form, const ControlDesign& c) {
@@ -143,11 +228,16 @@ void Win32Toolkit::CreateControl(HostedForm& form, const ControlDesign& c) {
         control.background.Reset(
             CreateSolidBrush(RGB(c.backColor->r, c.backColor->g, c.backColor->b)));
     }
-    const int height = -MulDiv(static_cast<int>(c.font.points * 100), dpiY_, 7200);
-    control.font.Reset(CreateFontA(height, 0, 0, 0, c.font.bold ? FW_BOLD : FW_NORMAL,
-                                   c.font.italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                   c.font.face.c_str()));
+    // Only what shows text has a font: the palette's 64 pictures need none.
+    const bool hasText = c.kind == ControlKind::Label || c.kind == ControlKind::TextBox ||
+                         c.kind == ControlKind::CommandButton;
+    if (hasText) {
+        const int height = -MulDiv(static_cast<int>(c.font.points * 100), dpiY_, 7200);
+        control.font.Reset(CreateFontA(height, 0, 0, 0, c.font.bold ? FW_BOLD : FW_NORMAL,
+                                       c.font.italic, FALSE, FALSE, DEFAULT_CHARSET,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       DEFAULT_PITCH, c.font.face.c_str()));
+    }
     HWND parent = form.hwnd;
     if (c.container) {
         if (HostedControl* container = form.Find(c.container, 0)) {
@@ -187,13 +277,15 @@ void Win32Toolkit::CreateControl(HostedForm& form, const ControlDesign& c) {
     control.hwnd = CreateWindowExA(0, className, c.caption.c_str(), style, x, y, w, h, parent,
                                    nullptr, instance_, &control);
     SetWindowLongPtrA(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
-    SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font.Get()), FALSE);
+    if (hasText) {
+        SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font.Get()), FALSE);
+    }
     if (c.kind == ControlKind::CommandButton || c.kind == ControlKind::TextBox) {
         // Clicks and colours of system controls come to the procedure shared by our windows.
         SetPropA(control.hwnd, "FizzmoControl", &control);
     }
     if (!c.toolTip.empty()) {
-        SetToolTip(form.design.id, c.id, c.index, c.toolTip);
+        AddToolTip(form, control, c.toolTip);
     }
     FitLabel(control);
 }
@@ -357,10 +449,12 @@ void Win32Toolkit::MoveForm(FormId id, const PixelRect& r) {
 void Win32Toolkit::EndProgram() {
     ended_ = true;
     // Freed once the handler that ended the program has returned.
-    for (auto& [id, form] : forms_) {
-        destroyed_.push_back(std::move(form));
+    for (auto* forms : {&forms_, &prepared_}) {
+        for (auto& [id, form] : *forms) {
+            destroyed_.push_back(std::move(form));
+        }
+        forms->clear();
     }
-    forms_.clear();
     PostQuitMessage(0);
 }
 
@@ -378,8 +472,14 @@ void Win32Toolkit::SetControlRect(FormId id, int control, int index, const Pixel
 void Win32Toolkit::SetPicture(FormId id, int control, int index, int bitmapResource) {
     if (HostedForm* form = Hosted(id)) {
         if (HostedControl* c = form->Find(control, index)) {
-            c->picture.Reset(LoadBitmapA(instance_, MAKEINTRESOURCEA(bitmapResource)));
-            InvalidateRect(c->hwnd, nullptr, TRUE);
+            if (HBITMAP shared = SmallPicture(bitmapResource)) {
+                c->ownPicture.Reset(nullptr);
+                c->picture = shared;
+            } else {
+                c->ownPicture.Reset(LoadBitmapA(instance_, MAKEINTRESOURCEA(bitmapResource)));
+                c->picture = c->ownPicture.Get();
+            }
+            RedrawIfShown(*form, c->hwnd);
         }
     }
 }
@@ -388,7 +488,7 @@ void Win32Toolkit::SetBorderStyle(FormId id, int control, int index, int style) 
     if (HostedForm* form = Hosted(id)) {
         if (HostedControl* c = form->Find(control, index)) {
             c->borderStyle = style;
-            InvalidateRect(c->hwnd, nullptr, TRUE);
+            RedrawIfShown(*form, c->hwnd);
         }
     }
 }
@@ -405,18 +505,23 @@ void Win32Toolkit::SetText(FormId id, int control, int index, const std::string&
 
 void Win32Toolkit::SetToolTip(FormId id, int control, int index, const std::string& text) {
     HostedForm* form = Hosted(id);
-    HostedControl* c = form ? form->Find(control, index) : nullptr;
-    if (!c || !form->toolTip) {
+    if (HostedControl* c = form ? form->Find(control, index) : nullptr) {
+        AddToolTip(*form, *c, text);
+    }
+}
+
+void Win32Toolkit::AddToolTip(HostedForm& form, HostedControl& c, const std::string& text) {
+    if (!form.toolTip) {
         return;
     }
     TTTOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = form->hwnd;
-    tool.uId = reinterpret_cast<UINT_PTR>(c->hwnd);
+    tool.hwnd = form.hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(c.hwnd);
     tool.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(form->toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(form->toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(form.toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(form.toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32Toolkit::SetTimerEnabled(FormId id, int timer, bool enabled) {

@@ -17,7 +17,8 @@ struct HostedControl {
     HWND hwnd = nullptr;
     Font font;
     Brush background;
-    Bitmap picture;
+    HBITMAP picture = nullptr; // shown; owned by ownPicture or by the toolkit's cache
+    Bitmap ownPicture;
     PixelRect placed; // where it was last put, in its container's client pixels
     int borderStyle = 0;
     bool pressed = false; // the left button went down on it and has not come up yet
@@ -50,6 +51,7 @@ class Win32Toolkit final : public Toolkit {
     bool Ended() const { return ended_; }
 
     void CreateForm(const FormDesign& designInPixels) override;
+    void PrepareForm(const FormDesign& designInPixels) override;
     void DestroyForm(FormId form) override;
     void ShowForm(FormId form, FormId owner) override;
     void ShowModal(FormId form, FormId owner) override;
@@ -77,11 +79,17 @@ class Win32Toolkit final : public Toolkit {
     HostedForm* HostedByWindow(HWND hwnd);
     HINSTANCE Instance() const { return instance_; }
     bool IsOwnWindow(HWND hwnd) const;
+    // Builds the forms PrepareForm asked for; run by a timer once the program is idle.
+    void BuildPrepared();
 
   private:
     bool PreTranslate(MSG& msg);
     void PumpOne(MSG& msg);
+    void BuildForm(HostedForm& form, const FormDesign& design);
     void CreateControl(HostedForm& form, const ControlDesign& design);
+    void AddToolTip(HostedForm& form, HostedControl& control, const std::string& text);
+    HBITMAP SmallPicture(int bitmapResource);
+    void LoadSmallPictures();
     void FitLabel(HostedControl& control);
     void PlaceAtStart(HostedForm& form, HWND owner);
     void FocusFirstControl(HostedForm& form);
@@ -91,6 +99,11 @@ class Win32Toolkit final : public Toolkit {
     int dpiY_ = 96;
     Sink sink_;
     std::map<FormId, std::unique_ptr<HostedForm>> forms_;
+    // Built ahead, hidden, for the CreateForm that will load them.
+    std::map<FormId, std::unique_ptr<HostedForm>> prepared_;
+    std::map<FormId, std::unique_ptr<HostedForm>> toPrepare_; // design only, no window yet
+    // Small pictures, loaded once and shared: the palette shows the same 64 on every load.
+    std::map<int, Bitmap> smallPictures_;
     // Forms destroyed inside their own handlers are freed once the handler has returned.
     std::vector<std::unique_ptr<HostedForm>> destroyed_;
     bool ended_ = false;

@@ -35,6 +35,10 @@ std::vector<std::string> FakeToolkit::CallsStartingWith(const std::string& prefi
     return out;
 }
 
+void FakeToolkit::PrepareForm(const FormDesign& design) {
+    calls.push_back("Prepare " + Name(design.id));
+}
+
 void FakeToolkit::CreateForm(const FormDesign& design) {
     calls.push_back("Create " + Name(design.id));
     designs[design.id] = design;

@@ -27,6 +27,7 @@ class FakeToolkit final : public Toolkit {
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
 
     void CreateForm(const FormDesign& design) override;
+    void PrepareForm(const FormDesign& design) override;
     void DestroyForm(FormId form) override;
     void ShowForm(FormId form, FormId owner) override;
     void ShowModal(FormId form, FormId owner) override;
