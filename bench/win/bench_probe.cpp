@@ -14,6 +14,8 @@
 
 #include <psapi.h>
 
+#include "performance_clock.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -21,16 +23,6 @@
 namespace {
 
 constexpr unsigned long long kGiveUpUs = 20000000;
-
-unsigned long long NowMicroseconds() {
-    LARGE_INTEGER now{};
-    LARGE_INTEGER frequency{};
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<unsigned long long>(now.QuadPart / frequency.QuadPart * 1000000 +
-                                           now.QuadPart % frequency.QuadPart * 1000000 /
-                                               frequency.QuadPart);
-}
 
 struct WindowOf {
     DWORD pid;
@@ -55,7 +47,7 @@ BOOL CALLBACK LookForWindow(HWND hwnd, LPARAM param) {
 // wineserver, which the program needs too, busy with the questions.
 template <typename Seen> bool WaitFor(unsigned long long start, Seen seen) {
     while (!seen()) {
-        if (NowMicroseconds() - start > kGiveUpUs) {
+        if (PerformanceMicroseconds() - start > kGiveUpUs) {
             return false;
         }
         Sleep(1);
@@ -68,7 +60,7 @@ int Launch(const char* exe, const char* folder, const char* cls) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    const unsigned long long start = NowMicroseconds();
+    const unsigned long long start = PerformanceMicroseconds();
     if (!CreateProcessA(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder,
                         &startup, &process)) {
         std::fprintf(stderr, "cannot start %s (error %lu)\n", exe, GetLastError());
@@ -79,7 +71,7 @@ int Launch(const char* exe, const char* folder, const char* cls) {
         EnumWindows(LookForWindow, reinterpret_cast<LPARAM>(&wanted));
         return wanted.found;
     });
-    const unsigned long long elapsed = NowMicroseconds() - start;
+    const unsigned long long elapsed = PerformanceMicroseconds() - start;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     if (!shown) {
@@ -100,7 +92,7 @@ void Press(DWORD flags) {
 int ClickAndWait(int x, int y, const char* title) {
     SetCursorPos(x, y);
     Sleep(50); // let the hover settle, as it has before a person presses
-    const unsigned long long start = NowMicroseconds();
+    const unsigned long long start = PerformanceMicroseconds();
     Press(MOUSEEVENTF_LEFTDOWN);
     Press(MOUSEEVENTF_LEFTUP);
     const bool wait = std::string(title) != "-";
@@ -108,7 +100,7 @@ int ClickAndWait(int x, int y, const char* title) {
         HWND hwnd = FindWindowA(nullptr, title);
         return hwnd != nullptr && IsWindowVisible(hwnd);
     });
-    const unsigned long long elapsed = wait ? NowMicroseconds() - start : 0;
+    const unsigned long long elapsed = wait ? PerformanceMicroseconds() - start : 0;
     if (!shown) {
         std::fprintf(stderr, "no visible window \"%s\" within 20 s\n", title);
         return 1;

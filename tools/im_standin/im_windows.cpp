@@ -1,5 +1,7 @@
 #include "im_windows.h"
 
+#include "performance_clock.h"
+
 #include "standin_files.h"
 
 #include <algorithm>
@@ -63,21 +65,9 @@ std::uint32_t KeyLParamBits(LPARAM lParam) {
     return static_cast<std::uint32_t>(static_cast<std::uintptr_t>(lParam) & 0xFFFFFFFFu);
 }
 
-// Microseconds of the performance counter, which all processes share, so another program can
-// tell how long after its own action a key message arrived.
-unsigned long long ArrivalMicroseconds() {
-    LARGE_INTEGER now{};
-    LARGE_INTEGER frequency{};
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<unsigned long long>(now.QuadPart / frequency.QuadPart * 1000000 +
-                                           now.QuadPart % frequency.QuadPart * 1000000 /
-                                               frequency.QuadPart);
-}
-
 void LogMessage(const char* name, const ImWindow& im, const char* kind, HWND hwnd, WPARAM wParam,
                 LPARAM lParam) {
-    const unsigned long long arrived = ArrivalMicroseconds();
+    const unsigned long long arrived = PerformanceMicroseconds();
     const std::string line =
         std::string(name) + " window=" + std::to_string(im.index) + " kind=" + kind + " hwnd=0x" +
         Hex(reinterpret_cast<std::uintptr_t>(hwnd)) +
