@@ -235,6 +235,7 @@ void InteractiveRun(Figures& f, StandIn& standIn, const std::string& exe, int ru
     const Launched app = Launch(exe, folder, "FizzmoForm");
     f.startup.push_back(app.shownMs);
     const Rect launcher = Centre(VisibleWindow("").rect);
+    std::this_thread::sleep_for(1s); // a person's first click comes no sooner
     auto openPalette = [&] {
         return Ms(Probe({"click", std::to_string(launcher.x), std::to_string(launcher.y),
                          "Smilies"})["shown_us"]);
