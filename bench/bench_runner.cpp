@@ -145,45 +145,6 @@ Launched Launch(const std::string& exe, const std::string& folder, const std::st
     return Launched{LinuxPid(exe), out["pid"], Ms(out["shown_us"])};
 }
 
-ProbeWindow VisibleWindow(const std::string& title) {
-    std::optional<ProbeWindow> found;
-    WaitUntil(
-        [&] {
-            for (const ProbeWindow& w : ProbeWindows()) {
-                if (w.visible && w.title == title &&
-                    (!title.empty() || (w.rect.width == 52 && w.rect.height == 51))) {
-                    found = w;
-                    return true;
-                }
-            }
-            return false;
-        },
-        15s, 50ms);
-    if (!found) {
-        std::string seen;
-        for (const ProbeWindow& w : ProbeWindows()) {
-            seen += " [" + w.cls + " '" + w.title + "' " + std::to_string(w.visible) + " " +
-                    std::to_string(w.rect.x) + "," + std::to_string(w.rect.y) + " " +
-                    std::to_string(w.rect.width) + "x" + std::to_string(w.rect.height) + "]";
-        }
-        throw HarnessError("no visible window \"" + title + "\"; there are" + seen);
-    }
-    return *found;
-}
-
-void WaitGone(const std::string& title) {
-    WaitUntil(
-        [&] {
-            for (const ProbeWindow& w : ProbeWindows()) {
-                if (w.visible && w.title == title) {
-                    return false;
-                }
-            }
-            return true;
-        },
-        10s, 50ms);
-}
-
 // A picture whose code has four characters, for the typing figure.
 int FourCharacterPicture() {
     for (int i = 0; i < kSmileyCount; ++i) {
@@ -234,7 +195,7 @@ void InteractiveRun(Figures& f, StandIn& standIn, const std::string& exe, int ru
     ResetSettings(kQuietSettings);
     const Launched app = Launch(exe, folder, "FizzmoForm");
     f.startup.push_back(app.shownMs);
-    const Rect launcher = Centre(VisibleWindow("").rect);
+    const Rect launcher = Centre(WaitVisibleWindow("").rect);
     std::this_thread::sleep_for(1s); // a person's first click comes no sooner
     auto openPalette = [&] {
         return Ms(Probe({"click", std::to_string(launcher.x), std::to_string(launcher.y),
@@ -242,22 +203,22 @@ void InteractiveRun(Figures& f, StandIn& standIn, const std::string& exe, int ru
     };
     f.paletteFirst.push_back(openPalette());
     const int index = FourCharacterPicture();
-    const Rect picture = Pictures(VisibleWindow("Smilies")).at(static_cast<std::size_t>(index));
+    const Rect picture = Pictures(WaitVisibleWindow("Smilies")).at(static_cast<std::size_t>(index));
     const std::string code = Sample(index).code;
     std::vector<double> later, typing;
     for (int i = 0; i < 5; ++i) {
         typing.push_back(TypeOnce(standIn, picture, code));
-        WaitGone("Smilies"); // no Keep Open: hidden, not unloaded
+        WaitWindowHidden("Smilies"); // no Keep Open: hidden, not unloaded
         later.push_back(openPalette());
     }
     f.paletteLater.push_back(Median(later));
     f.typing.push_back(Median(typing));
     Key("Escape"); // the palette stands over the launcher
-    WaitGone("Smilies");
-    ChooseLauncherMenuItem(VisibleWindow("").rect, FizzmoApp::kAbout);
-    VisibleWindow("About FizzmoLIte");
+    WaitWindowHidden("Smilies");
+    ChooseLauncherMenuItem(WaitVisibleWindow("").rect, FizzmoApp::kAbout);
+    WaitVisibleWindow("About FizzmoLIte");
     Key("Return");
-    WaitGone("About FizzmoLIte");
+    WaitWindowHidden("About FizzmoLIte");
     const Memory m = MemoryOf(app.pid);
     f.privateKiB.push_back(m.privateKiB);
     f.residentKiB.push_back(m.residentKiB);

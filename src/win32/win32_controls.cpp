@@ -356,3 +356,10 @@ void RegisterWindowClasses(HINSTANCE instance, Win32Toolkit* toolkit) {
     Register(instance, kFrameClass, ControlProc);
     Register(instance, kLabelClass, ControlProc);
 }
+
+VOID CALLBACK PrepareFormsWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (g_toolkit != nullptr) {
+        g_toolkit->BuildPrepared();
+    }
+}

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr UINT kPrepareDelayMs = 100;
-Win32Toolkit* g_preparing = nullptr;
 
 BOOL CALLBACK CollectResourceNumber(HMODULE, LPCSTR, LPSTR name, LONG_PTR numbers) {
     if (IS_INTRESOURCE(name)) {
@@ -22,13 +21,6 @@ BOOL CALLBACK CollectResourceNumber(HMODULE, LPCSTR, LPSTR name, LONG_PTR number
 void RedrawIfShown(const HostedForm& form, HWND hwnd) {
     if (IsWindowVisible(form.hwnd)) {
         InvalidateRect(hwnd, nullptr, TRUE);
-    }
-}
-
-VOID CALLBACK PrepareWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (g_preparing != nullptr) {
-        g_preparing->BuildPrepared();
     }
 }
 
@@ -117,7 +109,8 @@ void Win32Toolkit::CreateForm(const FormDesign& d) {
         prepared_.erase(ready);
     } else {
         forms_[d.id] = std::make_unique<HostedForm>();
-        BuildForm(*forms_[d.id], d);
+        forms_[d.id]->design = d;
+        BuildForm(*forms_[d.id]);
     }
     HostedForm& form = *forms_[d.id];
     for (const TimerDesign& t : d.timers) {
@@ -133,8 +126,7 @@ void Win32Toolkit::PrepareForm(const FormDesign& d) {
     pending->design = d;
     toPrepare_[d.id] = std::move(pending);
     // A timer's turn comes only when no input or painting is waiting: the program is idle.
-    g_preparing = this;
-    SetTimer(nullptr, 0, kPrepareDelayMs, PrepareWhenIdle);
+    SetTimer(nullptr, 0, kPrepareDelayMs, PrepareFormsWhenIdle);
 }
 
 // Pictures up to this size in the resources are kept once loaded.
@@ -171,8 +163,7 @@ void Win32Toolkit::BuildPrepared() {
         if (ended_ || forms_.count(id) != 0 || prepared_.count(id) != 0) {
             continue; // loaded meanwhile: nothing to prepare
         }
-        const FormDesign design = form->design;
-        BuildForm(*form, design);
+        BuildForm(*form);
         prepared_[id] = std::move(form);
     }
     if (!ended_) {
@@ -180,8 +171,8 @@ void Win32Toolkit::BuildPrepared() {
     }
 }
 
-void Win32Toolkit::BuildForm(HostedForm& form, const FormDesign& d) {
-    form.design = d;
+void Win32Toolkit::BuildForm(HostedForm& form) {
+    const FormDesign& d = form.design;
     form.background.Reset(CreateSolidBrush(RGB(d.backColor.r, d.backColor.g, d.backColor.b)));
     RECT outer{0, 0, static_cast<LONG>(d.rect.width), static_cast<LONG>(d.rect.height)};
     if (d.clientSize) {
@@ -314,6 +305,7 @@ void Win32Toolkit::FitLabel(HostedControl& c) {
     if (extent.cx > r.right) {
         SetWindowPos(c.hwnd, nullptr, 0, 0, extent.cx, r.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        c.placed.Right = c.placed.Left + extent.cx;
     }
 }
 

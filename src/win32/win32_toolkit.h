@@ -85,7 +85,7 @@ class Win32Toolkit final : public Toolkit {
   private:
     bool PreTranslate(MSG& msg);
     void PumpOne(MSG& msg);
-    void BuildForm(HostedForm& form, const FormDesign& design);
+    void BuildForm(HostedForm& form); // from its design
     void CreateControl(HostedForm& form, const ControlDesign& design);
     void AddToolTip(HostedForm& form, HostedControl& control, const std::string& text);
     HBITMAP SmallPicture(int bitmapResource);
@@ -111,6 +111,8 @@ class Win32Toolkit final : public Toolkit {
 
 // Window classes of the forms and controls (win32_controls.cpp).
 void RegisterWindowClasses(HINSTANCE instance, Win32Toolkit* toolkit);
+// Thread-timer procedure: kills its timer and has the toolkit build the prepared forms.
+VOID CALLBACK PrepareFormsWhenIdle(HWND, UINT, UINT_PTR timer, DWORD);
 extern const char* const kFormClass;
 extern const char* const kImageClass;
 extern const char* const kFrameClass;

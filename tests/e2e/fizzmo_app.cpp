@@ -104,6 +104,19 @@ FizzmoApp::~FizzmoApp() {
 }
 
 std::optional<ProbeWindow> FizzmoApp::Visible(const std::string& title) const {
+    return VisibleWindow(title);
+}
+
+ProbeWindow FizzmoApp::WaitVisible(const std::string& title,
+                                   std::chrono::milliseconds timeout) const {
+    return WaitVisibleWindow(title, timeout);
+}
+
+bool FizzmoApp::WaitHidden(const std::string& title, std::chrono::milliseconds timeout) const {
+    return WaitWindowHidden(title, timeout);
+}
+
+std::optional<ProbeWindow> VisibleWindow(const std::string& title) {
     for (const ProbeWindow& w : ProbeWindows()) {
         if (!w.visible || w.title != title) {
             continue;
@@ -116,18 +129,17 @@ std::optional<ProbeWindow> FizzmoApp::Visible(const std::string& title) const {
     return std::nullopt;
 }
 
-ProbeWindow FizzmoApp::WaitVisible(const std::string& title,
-                                   std::chrono::milliseconds timeout) const {
+ProbeWindow WaitVisibleWindow(const std::string& title, std::chrono::milliseconds timeout) {
     std::optional<ProbeWindow> found;
-    WaitUntil([&] { return (found = Visible(title)).has_value(); }, timeout, 100ms);
+    WaitUntil([&] { return (found = VisibleWindow(title)).has_value(); }, timeout, 100ms);
     if (!found) {
         throw HarnessError("no visible window titled \"" + title + "\"");
     }
     return *found;
 }
 
-bool FizzmoApp::WaitHidden(const std::string& title, std::chrono::milliseconds timeout) const {
-    return WaitUntil([&] { return !Visible(title); }, timeout, 100ms);
+bool WaitWindowHidden(const std::string& title, std::chrono::milliseconds timeout) {
+    return WaitUntil([&] { return !VisibleWindow(title); }, timeout, 100ms);
 }
 
 void FizzmoApp::ChooseMenuItem(int index) {

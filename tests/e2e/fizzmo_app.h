@@ -70,6 +70,12 @@ class FizzmoApp {
     WineProcess process_;
 };
 
+// The visible window of the program whose title is exactly this; for the launcher, whose title
+// is empty, the 52 x 51 form. FizzmoApp's members of the same names do the same.
+std::optional<ProbeWindow> VisibleWindow(const std::string& title);
+ProbeWindow WaitVisibleWindow(const std::string& title, std::chrono::milliseconds timeout = 15s);
+bool WaitWindowHidden(const std::string& title, std::chrono::milliseconds timeout = 10s);
+
 // A folder with the program and, as asked, its code file; returns the program's path.
 std::string PrepareProgramFolder(const std::string& folder, const FizzmoApp::Setup& setup);
 
