@@ -3,6 +3,7 @@
 #include "extras/frm_slide_show.h"
 #include "launcher/frm_main.h"
 #include "palette/frm_smilies.h"
+#include "shared/code_page.h"
 #include "shared/file_system.h"
 #include "shared/options.h"
 #include "shared/settings_store.h"
@@ -14,6 +15,7 @@ struct Ports {
     SettingsStore& store;
     Toolkit& toolkit;
     FileSystem& files;
+    CodePage& codePage;
 };
 
 // The whole program: its options and its four forms. Starting it loads the launcher.
@@ -21,14 +23,8 @@ class Program {
   public:
     explicit Program(const Ports& ports);
 
-    void Start() {
-        frmMain.Show(FormId::Main);
-        // The palette is what the user asks for first: its window is built while the launcher
-        // waits, so that the first click shows it at once.
-        if (frmMain.Loaded()) {
-            frmSmilies.Prepare();
-        }
-    }
+    // Loads the launcher; a second start in the same session only calls up the first one.
+    void Start();
     // Hands one event from the platform to the form it belongs to.
     void Dispatch(FormId form, const FormEvent& event);
 

@@ -14,6 +14,10 @@ void FrmMain::Timer1_Timer() {
     if (imWindow == 0) {
         return;
     }
+    // A minimised or off-screen IM window would take the launcher out of reach with it.
+    PixelRect imRect{};
+    windows.GetWindowRect(imWindow, imRect);
+    const bool imOutOfSight = windows.IsIconic(imWindow) || !toolkit().OnSomeScreen(imRect);
     const Hwnd inputBox = windows.FindWindowExA(imWindow, 0, "RICHEDIT", "");
     PixelRect rect{};
     windows.GetWindowRect(inputBox, rect);
@@ -21,16 +25,15 @@ void FrmMain::Timer1_Timer() {
     if (options.StayOnTop == VbTrue) {
         // Without an input box there is nothing to sit beside; moving to the empty rectangle
         // would put the launcher above the top of the screen, out of reach.
-        if (inputBox == 0) {
+        if (inputBox == 0 || imOutOfSight) {
             SetTopmost(windows, hWnd(), VbTrue);
             return;
         }
         SetLeft(static_cast<float>(rect.Right) * screen.twipsPerPixelX);
         SetTop(static_cast<float>(rect.Bottom) * screen.twipsPerPixelY - Height());
         SetTopmost(windows, hWnd(), ToVbBool(Top() != 0));
-    } else {
-        windows.GetWindowRect(imWindow, rect);
-        SetLeft(static_cast<float>(rect.Right) * screen.twipsPerPixelX);
-        SetTop(static_cast<float>(rect.Bottom) * screen.twipsPerPixelY - Height());
+    } else if (!imOutOfSight) {
+        SetLeft(static_cast<float>(imRect.Right) * screen.twipsPerPixelX);
+        SetTop(static_cast<float>(imRect.Bottom) * screen.twipsPerPixelY - Height());
     }
 }

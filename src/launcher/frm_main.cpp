@@ -3,8 +3,6 @@
 #include "program.h"
 #include "shared/window_utils.h"
 
-#include <algorithm>
-
 using namespace MainControls;
 
 namespace {
@@ -107,6 +105,13 @@ void FrmMain::OnEvent(const FormEvent& e) {
         Unload();
         toolkit().EndProgram();
         break;
+    case EventKind::EndSession:
+        // The session's end unloads the launcher like Exit, so nothing the user set is lost.
+        mnuExit_Click();
+        break;
+    case EventKind::AnotherStart:
+        ShowAgain();
+        break;
     default:
         break;
     }
@@ -131,24 +136,18 @@ void FrmMain::Form_Load() {
     if (o.StickToPM == VbFalse) {
         SetLeft(static_cast<float>(o.SavedLeft));
         SetTop(static_cast<float>(o.SavedTop));
-        BringOntoScreen();
     }
+    // Saved on a screen that is gone, or with a smaller screen now: all of it must be in reach.
+    MoveInside(WorkArea());
     if (o.StayOnTop == VbTrue) {
         SetTopmost(program_.ports.windows, hWnd(), VbTrue);
     }
 }
 
-// A position saved on a screen that is gone would leave the launcher out of reach: put it back
-// on the primary screen, as near to where it was as fits.
-void FrmMain::BringOntoScreen() {
-    if (toolkit().OnSomeScreen(toolkit().FormRect(FormId::Main))) {
-        return;
-    }
-    const ScreenMetrics screen = toolkit().Screen();
-    const float right = static_cast<float>(screen.widthPixels) * screen.twipsPerPixelX - Width();
-    const float bottom = static_cast<float>(screen.heightPixels) * screen.twipsPerPixelY - Height();
-    SetLeft(std::clamp(Left(), 0.0f, std::max(right, 0.0f)));
-    SetTop(std::clamp(Top(), 0.0f, std::max(bottom, 0.0f)));
+// A second start asks for the launcher: wherever it had got to, it comes into reach, in front.
+void FrmMain::ShowAgain() {
+    MoveInside(WorkArea());
+    toolkit().BringForward(FormId::Main);
 }
 
 void FrmMain::Form_Unload() {

@@ -51,7 +51,7 @@ class FrmMain final : public Form {
   private:
     void ToggleSwitch(int item, VbBool& optionSwitch);
     void SetChecked(int item, VbBool value);
-    void BringOntoScreen();
+    void ShowAgain();
 
     Program& program_;
     bool optionsLoaded_ = false;

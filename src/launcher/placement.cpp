@@ -12,6 +12,7 @@ void FrmMain::Image1_MouseUp(int button) {
     palette.Show(FormId::Main);
     palette.SetLeft(Left());
     palette.SetTop(Top());
+    palette.MoveInside(WorkArea());
 }
 
 void FrmMain::Image1_Click() {
@@ -31,4 +32,6 @@ void FrmMain::Image1_Click() {
     } else {
         palette.SetTop(Top());
     }
+    // On a small screen, or beside the taskbar, the flipped palette could still run off it.
+    palette.MoveInside(WorkArea());
 }

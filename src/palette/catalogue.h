@@ -11,7 +11,8 @@ inline constexpr int kFirstSmileyBitmap = 101;
 
 // Bounds on what is taken from the code file, whatever its size: the rest is not read.
 inline constexpr std::size_t kMaxCatalogueBytes = 1 << 20;
-inline constexpr std::size_t kMaxFieldLength = 255;
+// As long as the longest text the typist types whole.
+inline constexpr std::size_t kMaxFieldLength = 32766;
 
 // Slots 0-63 hold the codes, 64-127 the labels of the same pictures, 128 a spare field.
 using SmileyTable = std::array<std::string, kCatalogueSlots>;

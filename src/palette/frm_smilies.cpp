@@ -1,5 +1,6 @@
 #include "frm_smilies.h"
 
+#include "palette/code_file_text.h"
 #include "palette/grid.h"
 #include "program.h"
 #include "shared/typist.h"
@@ -124,7 +125,8 @@ void FrmSmilies::Form_Load() {
     // The file may have gone since start-up; the palette then shows empty codes.
     const std::optional<std::string> text =
         program_.ports.files.ReadFilePrefix(path, kMaxCatalogueBytes);
-    SmileyCodes = ReadCatalogue(text ? *text : std::string());
+    SmileyCodes =
+        ReadCatalogue(DecodeCodeFile(text ? *text : std::string(), program_.ports.codePage).text);
     const ScreenMetrics screen = toolkit().Screen();
     const GridLayout grid = LayOutGrid(kGridCellPixels * screen.twipsPerPixelX,
                                        kGridCellPixels * screen.twipsPerPixelY);
@@ -178,11 +180,21 @@ void FrmSmilies::smiley_Click(int index) {
     if (index < 0 || index >= kSmileyCount) {
         return;
     }
-    TypeIntoIMWindow(program_.ports.windows, program_.Options,
-                     SmileyCodes[static_cast<std::size_t>(index)]);
+    const TypingOutcome outcome = TypeIntoIMWindow(program_.ports.windows, program_.Options,
+                                                   SmileyCodes[static_cast<std::size_t>(index)]);
+    if (outcome == TypingOutcome::NotAnswering) {
+        // Clicks made while the messenger kept us waiting must not type codes once it wakes.
+        toolkit().DiscardMouseInput();
+        toolkit().Beep();
+    }
     if (program_.Options.KeepOpen != VbTrue) {
         Hide();
     }
+}
+
+// The slide show's window belongs to the palette's and goes with it.
+void FrmSmilies::Form_Unload() {
+    program_.frmSlideShow.Unload();
 }
 
 void FrmSmilies::Form_Deactivate() {

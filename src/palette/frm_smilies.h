@@ -37,6 +37,7 @@ class FrmSmilies final : public Form {
   protected:
     FormDesign Design() const override;
     void Form_Load() override;
+    void Form_Unload() override;
 
   private:
     void SetBorder(int index, int style);

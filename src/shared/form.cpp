@@ -1,12 +1,16 @@
 #include "form.h"
 
 #include "rounding.h"
+#include "work_area.h"
 
 void Form::Load() {
     if (loaded_) {
         return;
     }
-    toolkit_.CreateForm(DesignInPixels(Design(), toolkit_.Screen()));
+    const FormDesign design = Design();
+    toolkit_.CreateForm(DesignInPixels(design, toolkit_.Screen()));
+    start_ = design.start;
+    placedAtStart_ = false;
     loaded_ = true;
     Form_Load();
 }
@@ -20,6 +24,7 @@ void Form::Prepare() {
 void Form::Show(FormId owner) {
     Load();
     if (loaded_) { // Form_Load may have unloaded it again
+        PlaceAtStart(owner);
         toolkit_.ShowForm(id_, owner);
     }
 }
@@ -27,7 +32,41 @@ void Form::Show(FormId owner) {
 void Form::ShowModal(FormId owner) {
     Load();
     if (loaded_) {
+        PlaceAtStart(owner);
         toolkit_.ShowModal(id_, owner);
+    }
+}
+
+// Centred as designed on its first showing, and never partly off the screen it lands on.
+void Form::PlaceAtStart(FormId owner) {
+    if (placedAtStart_) {
+        return;
+    }
+    placedAtStart_ = true;
+    if (start_ == StartPosition::Manual || (start_ == StartPosition::CenterOwner && owner == id_)) {
+        return;
+    }
+    const ScreenMetrics screen = toolkit_.Screen();
+    const PixelRect area = start_ == StartPosition::CenterOwner
+                               ? toolkit_.FormRect(owner)
+                               : PixelRect{0, 0, screen.widthPixels, screen.heightPixels};
+    const PixelRect r = toolkit_.FormRect(id_);
+    const int width = r.Right - r.Left;
+    const int height = r.Bottom - r.Top;
+    const int left = (area.Left + area.Right - width) / 2;
+    const int top = (area.Top + area.Bottom - height) / 2;
+    const PixelRect centred{left, top, left + width, top + height};
+    toolkit_.MoveForm(id_, KeepInside(centred, toolkit_.WorkArea(centred)));
+}
+
+PixelRect Form::WorkArea() {
+    return toolkit_.WorkArea(toolkit_.FormRect(id_));
+}
+
+void Form::MoveInside(const PixelRect& area) {
+    const PixelRect r = toolkit_.FormRect(id_);
+    if (!Contains(area, r)) {
+        toolkit_.MoveForm(id_, KeepInside(r, area));
     }
 }
 

@@ -31,6 +31,10 @@ class Form {
     void SetLeft(float twips);
     void SetTop(float twips);
     void SetSize(float widthTwips, float heightTwips);
+    // The work area of the screen the form is on, or nearest to.
+    PixelRect WorkArea();
+    // Moves the form, if need be, so that all of it lies inside the area.
+    void MoveInside(const PixelRect& area);
     WindowState State() { return toolkit_.FormWindowState(id_); }
 
   protected:
@@ -44,7 +48,11 @@ class Form {
     PixelRect ControlPixels(const DesignRect& twips);
 
   private:
+    void PlaceAtStart(FormId owner);
+
     FormId id_;
     Toolkit& toolkit_;
     bool loaded_ = false;
+    StartPosition start_ = StartPosition::Manual;
+    bool placedAtStart_ = false;
 };

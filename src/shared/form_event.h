@@ -5,13 +5,16 @@ enum class EventKind {
     MouseUp,
     MouseMove,
     Click,
+    DblClick,
     KeyPress,
     Timer,
     Menu,
     Activate,
     Deactivate,
     LostFocus,
-    CloseRequest
+    CloseRequest,
+    EndSession,   // the user is logging off or the system is shutting down
+    AnotherStart, // the program was started again while running
 };
 
 inline constexpr int kLeftButton = 1;

@@ -22,12 +22,18 @@ class Toolkit {
     // Shows the form modal to the program; returns once the form has been destroyed.
     virtual void ShowModal(FormId form, FormId owner) = 0;
     virtual void HideForm(FormId form) = 0;
+    // Brings a shown form to the front and activates it.
+    virtual void BringForward(FormId form) = 0;
     virtual Hwnd FormHandle(FormId form) = 0;
     virtual WindowState FormWindowState(FormId form) = 0;
     virtual PixelRect FormRect(FormId form) = 0; // outer bounds on the screen
     virtual void MoveForm(FormId form, const PixelRect& outer) = 0;
     // Leaves the message loop once the current handler returns.
     virtual void EndProgram() = 0;
+    // Whether the program already runs in this session; the first to ask is the one that runs.
+    virtual bool PrevInstance() = 0;
+    // Has the program that runs already raise AnotherStart on its forms.
+    virtual void WakePrevInstance() = 0;
 
     // Control rectangles are relative to their container.
     virtual void SetControlRect(FormId form, int control, int index, const PixelRect& rect) = 0;
@@ -44,7 +50,15 @@ class Toolkit {
     // A message box with the critical-stop icon and one OK button; returns when closed.
     virtual void MessageBoxCritical(const std::string& text, const std::string& title) = 0;
 
+    // A short sound that tells the user something did not work; returns at once.
+    virtual void Beep() = 0;
+    // Drops the mouse input waiting to be handled, so it cannot act later than it was meant.
+    virtual void DiscardMouseInput() = 0;
+
     virtual ScreenMetrics Screen() = 0; // the primary screen
     // Whether any part of the rectangle lies on one of the screens.
     virtual bool OnSomeScreen(const PixelRect& outer) = 0;
+    // The part of the screen nearest the rectangle that windows may use: without the taskbar
+    // and other reserved space.
+    virtual PixelRect WorkArea(const PixelRect& around) = 0;
 };

@@ -43,17 +43,36 @@ std::string GetWindowClassName(WindowSystem& windows, Hwnd window) {
     return std::string(buffer, static_cast<std::size_t>(length));
 }
 
-void TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& options, std::string_view text) {
+TypingOutcome TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& options,
+                               std::string_view text) {
+    // An Enter alone would send whatever the user had half typed.
+    if (text.empty()) {
+        return TypingOutcome::NothingTyped;
+    }
     const Hwnd imWindow = FindFrontmostIMWindow(windows);
     if (imWindow == 0) {
-        return;
+        return TypingOutcome::NothingTyped;
     }
     const Hwnd inputBox = windows.FindWindowExA(imWindow, 0, "RICHEDIT", "");
+    if (inputBox == 0) {
+        return TypingOutcome::NothingTyped;
+    }
+    // A harmless message first: a character that timed out would still arrive once the
+    // messenger wakes up, this does not.
+    if (!windows.SendMessageTimeoutA(inputBox, win::kWmNull, 0, 0, kAnswerTimeoutMs)) {
+        return TypingOutcome::NotAnswering;
+    }
     for (char character : text.substr(0, kMaxTypedLength)) {
-        windows.SendMessageA(inputBox, win::kWmChar, static_cast<unsigned char>(character),
-                             CharKeyData(character));
+        if (!windows.SendMessageTimeoutA(inputBox, win::kWmChar,
+                                         static_cast<unsigned char>(character),
+                                         CharKeyData(character), kAnswerTimeoutMs)) {
+            return TypingOutcome::NotAnswering;
+        }
     }
-    if (options.SendOnClick == VbTrue) {
-        windows.SendMessageA(inputBox, win::kWmKeyDown, win::kVkReturn, kEnterKeyData);
+    if (options.SendOnClick == VbTrue &&
+        !windows.SendMessageTimeoutA(inputBox, win::kWmKeyDown, win::kVkReturn, kEnterKeyData,
+                                     kAnswerTimeoutMs)) {
+        return TypingOutcome::NotAnswering;
     }
+    return TypingOutcome::Typed;
 }

@@ -14,6 +14,7 @@ struct PixelRect {
 };
 
 namespace win {
+inline constexpr std::uint32_t kWmNull = 0x0000;
 inline constexpr std::uint32_t kWmKeyDown = 0x0100;
 inline constexpr std::uint32_t kWmChar = 0x0102;
 inline constexpr std::uint32_t kWmNcLButtonDown = 0x00A1;
@@ -45,6 +46,11 @@ class WindowSystem {
                                const char* title) = 0;
     virtual void SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
+    // Sends and waits at most timeoutMs, giving up at once on a window that has stopped
+    // answering; false when the message was not processed in time (or there is no window).
+    virtual bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                                     std::intptr_t lParam, unsigned timeoutMs) = 0;
+    virtual bool IsIconic(Hwnd window) = 0;
     virtual void ReleaseCapture() = 0;
     virtual void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) = 0;

@@ -1,6 +1,7 @@
 // FizzmoLite: starts the program with its launcher and runs until the launcher unloads.
 #include "program.h"
 #include "win32/registry_store.h"
+#include "win32/win32_code_page.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window_system.h"
@@ -11,8 +12,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32WindowSystem windows;
     RegistryStore store;
     Win32FileSystem files;
+    Win32CodePage codePage;
     Win32Toolkit toolkit(instance);
-    Program program(Ports{windows, store, toolkit, files});
+    Program program(Ports{windows, store, toolkit, files, codePage});
     toolkit.SetSink(
         [&program](FormId form, const FormEvent& event) { program.Dispatch(form, event); });
     program.Start();

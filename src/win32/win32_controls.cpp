@@ -30,9 +30,11 @@ int ButtonOf(UINT message) {
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
         return kLeftButton;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
         return kRightButton;
     default:
         return 4; // middle
@@ -157,6 +159,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (HandleChildNotifications(hwnd, message, wParam, lParam, result)) {
         return result;
     }
+    if (message == g_toolkit->AnotherStartMessage()) {
+        g_toolkit->Raise(id, FormEvent{EventKind::AnotherStart});
+        return 0;
+    }
     switch (message) {
     case WM_ERASEBKGND:
         FillBackground(hwnd, reinterpret_cast<HDC>(wParam), form->background.Get());
@@ -166,7 +172,20 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             SetCursor(CursorFor(form->design.cursor));
             return TRUE;
         }
+        // A system control (a button) asks its form first: it may carry a cursor of its own.
+        if (HostedControl* c = SystemControlOf(reinterpret_cast<HWND>(wParam));
+            c && LOWORD(lParam) == HTCLIENT && c->design.cursor != CursorKind::Default) {
+            SetCursor(CursorFor(c->design.cursor));
+            return TRUE;
+        }
         break;
+    case WM_QUERYENDSESSION:
+        return TRUE; // never stands in the way of a logoff
+    case WM_ENDSESSION:
+        if (wParam) {
+            g_toolkit->Raise(id, FormEvent{EventKind::EndSession});
+        }
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -279,8 +298,7 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         }
         return 0;
     case WM_NCHITTEST:
-        // Labels let the pointer through to what lies under them.
-        return d.kind == ControlKind::Label ? HTTRANSPARENT : HTCLIENT;
+        return HTCLIENT; // a label takes its presses too, so none reaches the form under it
     case WM_SETCURSOR:
         if (d.kind != ControlKind::Image && LOWORD(lParam) == HTCLIENT) {
             if (HostedForm* f = g_toolkit->Hosted(c->form)) {
@@ -293,6 +311,8 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: // only the left button double-clicks; other quick presses stay presses
+    case WM_MBUTTONDBLCLK:
         if (pressable) {
             if (clickable && message == WM_LBUTTONDOWN) {
                 c->pressed = true;
@@ -301,6 +321,15 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             const FormId form = c->form;
             g_toolkit->Raise(form,
                              MouseEvent(EventKind::MouseDown, d.id, d.index, message, lParam));
+        }
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        // The second press of a double-click raises DblClick, and its release no Click.
+        if (clickable) {
+            c->pressed = false;
+            SetCapture(hwnd);
+            g_toolkit->Raise(c->form,
+                             MouseEvent(EventKind::DblClick, d.id, d.index, message, lParam));
         }
         return 0;
     case WM_LBUTTONUP:
@@ -337,8 +366,9 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void Register(HINSTANCE instance, const char* name, WNDPROC proc) {
+void Register(HINSTANCE instance, const char* name, WNDPROC proc, UINT style = 0) {
     WNDCLASSA wc{};
+    wc.style = style;
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
     wc.hCursor = nullptr; // chosen per window in WM_SETCURSOR
@@ -352,7 +382,7 @@ void RegisterWindowClasses(HINSTANCE instance, Win32Toolkit* toolkit) {
     g_toolkit = toolkit;
     g_paletteCursor = LoadCursorA(instance, MAKEINTRESOURCEA(1));
     Register(instance, kFormClass, FormProc);
-    Register(instance, kImageClass, ControlProc);
+    Register(instance, kImageClass, ControlProc, CS_DBLCLKS);
     Register(instance, kFrameClass, ControlProc);
     Register(instance, kLabelClass, ControlProc);
 }

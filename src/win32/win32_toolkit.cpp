@@ -8,6 +8,9 @@
 namespace {
 
 constexpr UINT kPrepareDelayMs = 100;
+// Local: one copy per logon session, so each user of the machine can run their own.
+constexpr const char* kInstanceMutex = "Local\\FizzmoLite.Launcher";
+constexpr const char* kAnotherStart = "FizzmoLite.AnotherStart";
 
 BOOL CALLBACK CollectResourceNumber(HMODULE, LPCSTR, LPSTR name, LONG_PTR numbers) {
     if (IS_INTRESOURCE(name)) {
@@ -73,9 +76,30 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance) {
     dpiX_ = std::max(GetDeviceCaps(screen, LOGPIXELSX), 1);
     dpiY_ = std::max(GetDeviceCaps(screen, LOGPIXELSY), 1);
     ReleaseDC(nullptr, screen);
+    anotherStartMessage_ = RegisterWindowMessageA(kAnotherStart);
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&init);
     RegisterWindowClasses(instance, this);
+}
+
+Win32Toolkit::~Win32Toolkit() {
+    if (instanceMutex_) {
+        CloseHandle(instanceMutex_);
+    }
+}
+
+bool Win32Toolkit::PrevInstance() {
+    if (!instanceMutex_) {
+        instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+        prevInstance_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    return prevInstance_;
+}
+
+void Win32Toolkit::WakePrevInstance() {
+    // The running copy may then come to the front, which the system allows only when asked.
+    AllowSetForegroundWindow(ASFW_ANY);
+    PostMessageA(HWND_BROADCAST, anotherStartMessage_, 0, 0);
 }
 
 HostedForm* Win32Toolkit::Hosted(FormId form) {
@@ -321,26 +345,6 @@ void Win32Toolkit::DestroyForm(FormId form) {
     destroyed_.push_back(std::move(hosted));
 }
 
-void Win32Toolkit::PlaceAtStart(HostedForm& form, HWND owner) {
-    if (form.placed) {
-        return;
-    }
-    form.placed = true;
-    RECT r;
-    GetWindowRect(form.hwnd, &r);
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (form.design.start == StartPosition::CenterOwner && owner) {
-        GetWindowRect(owner, &area);
-    } else if (form.design.start != StartPosition::CenterScreen) {
-        return;
-    }
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    SetWindowPos(form.hwnd, nullptr, (area.left + area.right - w) / 2,
-                 (area.top + area.bottom - h) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Win32Toolkit::FocusFirstControl(HostedForm& form) {
     if (form.focused) {
         return;
@@ -366,7 +370,6 @@ void Win32Toolkit::ShowForm(FormId id, FormId owner) {
     if (ownerForm) {
         SetWindowLongPtrA(form->hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerForm->hwnd));
     }
-    PlaceAtStart(*form, ownerForm ? ownerForm->hwnd : nullptr);
     ShowWindow(form->hwnd, SW_SHOW);
     SetForegroundWindow(form->hwnd);
     SetActiveWindow(form->hwnd);
@@ -404,6 +407,13 @@ void Win32Toolkit::ShowModal(FormId id, FormId owner) {
 void Win32Toolkit::HideForm(FormId id) {
     if (HostedForm* form = Hosted(id)) {
         ShowWindow(form->hwnd, SW_HIDE);
+    }
+}
+
+void Win32Toolkit::BringForward(FormId id) {
+    if (HostedForm* form = Hosted(id)) {
+        SetWindowPos(form->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        SetForegroundWindow(form->hwnd);
     }
 }
 
@@ -558,6 +568,17 @@ void Win32Toolkit::MessageBoxCritical(const std::string& text, const std::string
     MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
 }
 
+void Win32Toolkit::Beep() {
+    MessageBeep(MB_ICONWARNING);
+}
+
+void Win32Toolkit::DiscardMouseInput() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE) ||
+           PeekMessageA(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
+    }
+}
+
 ScreenMetrics Win32Toolkit::Screen() {
     return ScreenMetrics{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                          1440.0f / static_cast<float>(dpiX_), 1440.0f / static_cast<float>(dpiY_)};
@@ -566,6 +587,16 @@ ScreenMetrics Win32Toolkit::Screen() {
 bool Win32Toolkit::OnSomeScreen(const PixelRect& outer) {
     const RECT r{outer.Left, outer.Top, outer.Right, outer.Bottom};
     return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+PixelRect Win32Toolkit::WorkArea(const PixelRect& around) {
+    const RECT r{around.Left, around.Top, around.Right, around.Bottom};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    }
+    return PixelRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
 }
 
 // Keys that act on the form rather than the focused control: Enter and Escape press the

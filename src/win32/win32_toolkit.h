@@ -45,6 +45,9 @@ class Win32Toolkit final : public Toolkit {
     using Sink = std::function<void(FormId, const FormEvent&)>;
 
     explicit Win32Toolkit(HINSTANCE instance);
+    ~Win32Toolkit() override;
+    Win32Toolkit(const Win32Toolkit&) = delete;
+    Win32Toolkit& operator=(const Win32Toolkit&) = delete;
     void SetSink(Sink sink) { sink_ = std::move(sink); }
     // Runs the message loop until the program ends.
     void Run();
@@ -56,11 +59,14 @@ class Win32Toolkit final : public Toolkit {
     void ShowForm(FormId form, FormId owner) override;
     void ShowModal(FormId form, FormId owner) override;
     void HideForm(FormId form) override;
+    void BringForward(FormId form) override;
     Hwnd FormHandle(FormId form) override;
     WindowState FormWindowState(FormId form) override;
     PixelRect FormRect(FormId form) override;
     void MoveForm(FormId form, const PixelRect& outer) override;
     void EndProgram() override;
+    bool PrevInstance() override;
+    void WakePrevInstance() override;
     void SetControlRect(FormId form, int control, int index, const PixelRect& rect) override;
     void SetPicture(FormId form, int control, int index, int bitmapResource) override;
     void SetBorderStyle(FormId form, int control, int index, int style) override;
@@ -70,8 +76,11 @@ class Win32Toolkit final : public Toolkit {
     void SetMenuChecked(FormId form, int item, bool checked) override;
     int PopupMenu(FormId form, int x, int y) override;
     void MessageBoxCritical(const std::string& text, const std::string& title) override;
+    void Beep() override;
+    void DiscardMouseInput() override;
     ScreenMetrics Screen() override;
     bool OnSomeScreen(const PixelRect& outer) override;
+    PixelRect WorkArea(const PixelRect& around) override;
 
     // Used by the window procedures.
     void Raise(FormId form, const FormEvent& event);
@@ -79,6 +88,8 @@ class Win32Toolkit final : public Toolkit {
     HostedForm* HostedByWindow(HWND hwnd);
     HINSTANCE Instance() const { return instance_; }
     bool IsOwnWindow(HWND hwnd) const;
+    // The message a second start of the program broadcasts to call up the first.
+    UINT AnotherStartMessage() const { return anotherStartMessage_; }
     // Builds the forms PrepareForm asked for; run by a timer once the program is idle.
     void BuildPrepared();
 
@@ -91,10 +102,12 @@ class Win32Toolkit final : public Toolkit {
     HBITMAP SmallPicture(int bitmapResource);
     void LoadSmallPictures();
     void FitLabel(HostedControl& control);
-    void PlaceAtStart(HostedForm& form, HWND owner);
     void FocusFirstControl(HostedForm& form);
 
     HINSTANCE instance_;
+    HANDLE instanceMutex_ = nullptr;
+    bool prevInstance_ = false;
+    UINT anotherStartMessage_ = 0;
     int dpiX_ = 96;
     int dpiY_ = 96;
     Sink sink_;

@@ -38,6 +38,19 @@ void Win32WindowSystem::SendMessageA(Hwnd window, std::uint32_t message, std::ui
                    static_cast<LPARAM>(lParam));
 }
 
+bool Win32WindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t message,
+                                            std::uintptr_t wParam, std::intptr_t lParam,
+                                            unsigned timeoutMs) {
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(ToHwnd(window), message, static_cast<WPARAM>(wParam),
+                                 static_cast<LPARAM>(lParam), SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                                 timeoutMs, &result) != 0;
+}
+
+bool Win32WindowSystem::IsIconic(Hwnd window) {
+    return ::IsIconic(ToHwnd(window)) != FALSE;
+}
+
 void Win32WindowSystem::ReleaseCapture() {
     ::ReleaseCapture();
 }

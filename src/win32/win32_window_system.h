@@ -12,6 +12,9 @@ class Win32WindowSystem final : public WindowSystem {
                        const char* title) override;
     void SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
+    bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam, unsigned timeoutMs) override;
+    bool IsIconic(Hwnd window) override;
     void ReleaseCapture() override;
     void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;

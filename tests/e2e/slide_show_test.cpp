@@ -233,6 +233,38 @@ TEST_F(SlideShow, EmptyLabelLeavesTheWholePictureInView) {
         << "something black covers the picture; see " << shot;
 }
 
+TEST_F(SlideShow, ItsButtonShowsThePalettesPointerNotTheArrow) {
+    FizzmoApp app;
+    TypeHiddenKeys(app);
+    const ProbeWindow show = app.WaitVisible(kSlideShow);
+    const std::optional<ProbeChild> button = Child(show, "Button");
+    ASSERT_TRUE(button);
+    const Rect over = Centre(button->rect);
+    MouseMove(over.x, over.y);
+    std::optional<PointerShape> cursor;
+    // The palette's own 32 x 32 pointer, with its hot spot at 12, 1.
+    EXPECT_TRUE(WaitUntil(
+        [&] { return (cursor = CurrentPointer()) && cursor->hotX == 12 && cursor->hotY == 1; }, 5s,
+        100ms));
+    ASSERT_TRUE(cursor);
+    EXPECT_EQ(cursor->width, 32);
+    EXPECT_EQ(cursor->height, 32);
+}
+
+TEST_F(SlideShow, ClosingThePaletteClosesItAndTheKeysOpenItAgain) {
+    FizzmoApp app;
+    TypeHiddenKeys(app);
+    app.WaitVisible(kSlideShow);
+    app.WaitHidden("Smilies");
+    const Rect launcher = app.WaitVisible("").rect;
+    Click(launcher.x + 26, launcher.y + 25);
+    app.WaitVisible("Smilies");
+    Key("Escape"); // unloads the palette, and with it the slide show it owns
+    EXPECT_TRUE(WaitUntil([] { return !SlideShowWindow(); }, 10s, 100ms));
+    TypeHiddenKeys(app);
+    EXPECT_NO_THROW(app.WaitVisible(kSlideShow)) << "the hidden keys open it again";
+}
+
 TEST_F(SlideShow, ExitFromTheLauncherEndsTheProgramWithTheShowOpen) {
     FizzmoApp app;
     TypeHiddenKeys(app);

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -133,14 +134,29 @@ std::vector<StandInWindow> StandIn::Windows() const {
     return windows;
 }
 
-void StandIn::Command(const std::string& lines) {
+void StandIn::Send(const std::string& lines) {
     std::remove((dir_ + "/state.txt").c_str());
     const std::string staging = dir_ + "/commands.tmp";
     std::ofstream(staging) << lines << "\n";
     // Renamed into place whole, so the stand-in never reads half a file.
     std::rename(staging.c_str(), (dir_ + "/commands.txt").c_str());
+}
+
+void StandIn::Command(const std::string& lines) {
+    Send(lines);
     if (!WaitUntil([this] { return Ready(); }, 10s)) {
         throw HarnessError("the stand-in messenger did not carry out: " + lines);
+    }
+}
+
+void StandIn::Hang(std::chrono::milliseconds duration) {
+    Send("hang " + std::to_string(duration.count()));
+    const auto hanging = [this] {
+        const std::vector<std::string> lines = LinesOf(dir_ + "/state.txt");
+        return std::find(lines.begin(), lines.end(), "hanging") != lines.end();
+    };
+    if (!WaitUntil(hanging, 10s)) {
+        throw HarnessError("the stand-in messenger did not start hanging");
     }
 }
 

@@ -34,8 +34,11 @@ class StandIn {
     std::vector<StandInWindow> Windows() const;
     // Runs the lines, then waits until the stand-in has written its state anew.
     void Command(const std::string& lines);
+    // The whole messenger stops answering for this long; returns once it has stopped.
+    void Hang(std::chrono::milliseconds duration);
 
   private:
+    void Send(const std::string& lines);
     bool Ready() const;
     std::string dir_;
     WineProcess process_;

@@ -1,5 +1,8 @@
 #include "fake_toolkit.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 std::string Rect(const PixelRect& r) {
     return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) +
@@ -122,12 +125,38 @@ void FakeToolkit::MessageBoxCritical(const std::string& text, const std::string&
     calls.push_back("MessageBox " + title + ": " + text);
 }
 
-bool FakeToolkit::OnSomeScreen(const PixelRect& r) {
+std::vector<PixelRect> FakeToolkit::Screens() const {
     std::vector<PixelRect> screens = monitors;
     if (screens.empty()) {
         screens.push_back({0, 0, screen.widthPixels, screen.heightPixels});
     }
-    for (const PixelRect& m : screens) {
+    return screens;
+}
+
+void FakeToolkit::BringForward(FormId form) {
+    calls.push_back("BringForward " + Name(form));
+}
+
+// As the system picks it: the screen the rectangle overlaps most, else the closest one.
+PixelRect FakeToolkit::WorkArea(const PixelRect& r) {
+    const std::vector<PixelRect> screens = Screens();
+    std::size_t best = 0;
+    long long bestScore = std::numeric_limits<long long>::min();
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        const PixelRect& m = screens[i];
+        const long long w = std::min(r.Right, m.Right) - std::max(r.Left, m.Left);
+        const long long h = std::min(r.Bottom, m.Bottom) - std::max(r.Top, m.Top);
+        const long long score = w > 0 && h > 0 ? w * h : -(std::max(-w, 0LL) + std::max(-h, 0LL));
+        if (score > bestScore) {
+            bestScore = score;
+            best = i;
+        }
+    }
+    return best < workAreas.size() ? workAreas[best] : screens[best];
+}
+
+bool FakeToolkit::OnSomeScreen(const PixelRect& r) {
+    for (const PixelRect& m : Screens()) {
         if (r.Left < m.Right && m.Left < r.Right && r.Top < m.Bottom && m.Top < r.Bottom) {
             return true;
         }

@@ -21,6 +21,9 @@ class FakeToolkit final : public Toolkit {
     std::map<FormId, FormDesign> designs;
     std::map<int, bool> menuChecked;
     bool ended = false;
+    bool prevInstance = false;
+    // The work areas of the screens; none given: the whole of each screen.
+    std::vector<PixelRect> workAreas;
 
     static std::string Name(FormId form);
     // Calls since the last Clear, only those starting with prefix.
@@ -32,11 +35,14 @@ class FakeToolkit final : public Toolkit {
     void ShowForm(FormId form, FormId owner) override;
     void ShowModal(FormId form, FormId owner) override;
     void HideForm(FormId form) override;
+    void BringForward(FormId form) override;
     Hwnd FormHandle(FormId form) override { return 1000 + static_cast<int>(form); }
     WindowState FormWindowState(FormId) override { return WindowState::Normal; }
     PixelRect FormRect(FormId form) override { return rects[form]; }
     void MoveForm(FormId form, const PixelRect& outer) override;
     void EndProgram() override;
+    bool PrevInstance() override { return prevInstance; }
+    void WakePrevInstance() override { calls.push_back("WakePrevInstance"); }
     void SetControlRect(FormId form, int control, int index, const PixelRect& rect) override;
     void SetPicture(FormId form, int control, int index, int bitmap) override;
     void SetBorderStyle(FormId form, int control, int index, int style) override;
@@ -46,6 +52,12 @@ class FakeToolkit final : public Toolkit {
     void SetMenuChecked(FormId form, int item, bool checked) override;
     int PopupMenu(FormId form, int x, int y) override;
     void MessageBoxCritical(const std::string& text, const std::string& title) override;
+    void Beep() override { calls.push_back("Beep"); }
+    void DiscardMouseInput() override { calls.push_back("DiscardMouseInput"); }
     ScreenMetrics Screen() override { return screen; }
     bool OnSomeScreen(const PixelRect& outer) override;
+    PixelRect WorkArea(const PixelRect& around) override;
+
+  private:
+    std::vector<PixelRect> Screens() const;
 };

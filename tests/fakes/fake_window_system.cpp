@@ -99,6 +99,31 @@ void FakeWindowSystem::SendMessageA(Hwnd window, std::uint32_t message, std::uin
     }
 }
 
+bool FakeWindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t message,
+                                           std::uintptr_t wParam, std::intptr_t lParam,
+                                           unsigned timeoutMs) {
+    calls.push_back("SendMessageTimeoutA(" + std::to_string(window) + "," +
+                    std::to_string(message) + "," + std::to_string(wParam) + "," +
+                    std::to_string(lParam) + "," + std::to_string(timeoutMs) + ")");
+    auto it = windows_.find(window);
+    if (it == windows_.end() || it->second.answersLeft == 0) {
+        return false;
+    }
+    if (it->second.answersLeft > 0) {
+        --it->second.answersLeft;
+    }
+    if (message != win::kWmNull) { // the answer check carries nothing
+        messages.push_back({window, message, wParam, lParam});
+    }
+    return true;
+}
+
+bool FakeWindowSystem::IsIconic(Hwnd window) {
+    calls.push_back("IsIconic(" + std::to_string(window) + ")");
+    auto it = windows_.find(window);
+    return it != windows_.end() && it->second.iconic;
+}
+
 void FakeWindowSystem::ReleaseCapture() {
     calls.push_back("ReleaseCapture");
 }

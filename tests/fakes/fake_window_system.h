@@ -25,6 +25,9 @@ class FakeWindowSystem final : public WindowSystem {
     void Destroy(Hwnd window);
     void BringToFront(Hwnd window);
     void SetRect(Hwnd window, PixelRect rect) { windows_.at(window).rect = rect; }
+    void Minimize(Hwnd window) { windows_.at(window).iconic = true; }
+    // The window answers this many more messages, then stops answering.
+    void HangAfter(Hwnd window, int answers) { windows_.at(window).answersLeft = answers; }
 
     std::vector<std::string> calls;
     std::vector<SentMessage> messages;
@@ -37,6 +40,9 @@ class FakeWindowSystem final : public WindowSystem {
                        const char* title) override;
     void SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
+    bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam, unsigned timeoutMs) override;
+    bool IsIconic(Hwnd window) override;
     void ReleaseCapture() override;
     void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
@@ -48,6 +54,8 @@ class FakeWindowSystem final : public WindowSystem {
         std::string title;
         Hwnd parent = 0;
         PixelRect rect;
+        bool iconic = false;
+        int answersLeft = -1; // -1: answers for ever
     };
     std::map<Hwnd, Window> windows_;
     std::vector<Hwnd> zOrder_; // front first

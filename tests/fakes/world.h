@@ -11,7 +11,8 @@ struct World {
     FakeSettingsStore store;
     FakeToolkit toolkit;
     FakeFileSystem files;
-    Program program{Ports{windows, store, toolkit, files}};
+    Windows1252 codePage;
+    Program program{Ports{windows, store, toolkit, files, codePage}};
 
     World() { files.AddFile("codes.dll", ":)\r\n:(\r\nhappy\r\n"); }
 

@@ -10,7 +10,7 @@
 // Names in failure messages, not numbers.
 void PrintTo(CodesWarningKind kind, std::ostream* out) {
     static const char* const kNames[] = {
-        "TooLarge",    "ByteOrderMark",     "NulBytes",  "TooFewFields", "TooManyFields",
+        "TooLarge",    "Unmappable",        "NulBytes",  "TooFewFields", "TooManyFields",
         "PairPerLine", "UnterminatedQuote", "EmptyCode", "NoScanCode",
     };
     *out << kNames[static_cast<int>(kind)];
@@ -235,17 +235,22 @@ TEST(CodesCheck, SizeLimitNulBytesAndByteOrderMarks) {
     EXPECT_EQ(Kinds(report), std::vector<Kind>{Kind::NulBytes});
     EXPECT_TRUE(Mentions(report, Kind::NulBytes, "1 NUL byte, the first on line 67"));
 
+    // Saved by Notepad as "UTF-8" or "Unicode": read as the same text, the encoding named.
     report = CheckCodes("\xEF\xBB\xBF" + good);
-    EXPECT_EQ(Kinds(report), (std::vector<Kind>{Kind::ByteOrderMark, Kind::NoScanCode}));
-    EXPECT_TRUE(Mentions(report, Kind::NoScanCode, "picture 1 "));
-
+    EXPECT_EQ(Kinds(report), std::vector<Kind>{});
+    EXPECT_EQ(report.pairs[0].code, CheckCodes(good).pairs[0].code);
+    EXPECT_EQ(report.encoding, "UTF-8 with a byte-order mark");
     std::string utf16 = "\xFF\xFE";
-    for (char c : std::string(":)\r\n:(\r\n")) {
+    // With a CJK letter at the end of the last label, as UTF-8 to be widened below.
+    for (char c : good.substr(0, good.size() - 2) + "\xE4\xB8\xAD") {
         utf16 += std::string{c, '\0'};
     }
+    utf16.replace(utf16.size() - 6, 6, "\x2D\x4E"); // U+4E2D in place of those three bytes
     report = CheckCodes(utf16);
-    EXPECT_TRUE(Mentions(report, Kind::ByteOrderMark, "UTF-16"));
-    EXPECT_TRUE(Mentions(report, Kind::NulBytes, "8 NUL bytes"));
+    EXPECT_EQ(Kinds(report), std::vector<Kind>{Kind::Unmappable});
+    EXPECT_TRUE(Mentions(report, Kind::Unmappable, "1 character that Windows-1252 cannot hold"));
+    EXPECT_TRUE(Mentions(report, Kind::Unmappable, "U+4E2D on line 128"));
+    EXPECT_EQ(report.pairs[63].label, "label 64?");
     std::string bareUtf16 = utf16.substr(2);
     EXPECT_TRUE(Mentions(CheckCodes(bareUtf16), Kind::NulBytes, "UTF-16"));
 }
@@ -264,7 +269,8 @@ struct CommandRun {
 CommandRun RunCommand(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunCodesCommand(args, out, err);
+    Windows1252 codePage;
+    const int status = RunCodesCommand(args, out, err, codePage);
     return CommandRun{status, out.str(), err.str()};
 }
 
@@ -281,7 +287,9 @@ TEST(CodesCheckCommand, ExitStatusFollowsWarnings) {
     const CommandRun clean = RunCommand({"check", FIZZMO_SAMPLE_CODES});
     EXPECT_EQ(clean.status, 0);
     EXPECT_EQ(clean.err, "");
-    EXPECT_EQ(clean.out.find(std::string(FIZZMO_SAMPLE_CODES) + ": 128 fields\n"), 0u);
+    EXPECT_EQ(clean.out.find(std::string(FIZZMO_SAMPLE_CODES) +
+                             ": ANSI text (no byte-order mark), 128 fields\n"),
+              0u);
     EXPECT_NE(clean.out.find("\n  1  101  :)    happy\n"), std::string::npos) << clean.out;
     EXPECT_NE(clean.out.find("\n 64  164  $-)   money eyes\n"), std::string::npos);
     EXPECT_NE(clean.out.find("\nno warnings\n"), std::string::npos);

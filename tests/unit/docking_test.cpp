@@ -58,6 +58,26 @@ TEST_F(Docking, InputBoxMissingKeepsTheLauncherInReach) {
     EXPECT_EQ(TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
 }
 
+TEST_F(Docking, AMinimisedOrOffScreenIMWindowLeavesTheLauncherWhereItIs) {
+    Start("F");
+    const PixelRect before = toolkit.rects[FormId::Main];
+    windows.SetRect(im, {-4509, -4760, -4009, -4360});
+    program.frmMain.Timer1_Timer();
+    EXPECT_EQ(toolkit.rects[FormId::Main], before);
+    windows.SetRect(im, {-32000, -32000, -31840, -31969});
+    windows.Minimize(im);
+    program.frmMain.Timer1_Timer();
+    EXPECT_EQ(toolkit.rects[FormId::Main], before);
+    EXPECT_TRUE(TopmostCalls(kLauncherHandle).empty());
+
+    // With Stay On Top on, the tick still asserts the topmost state.
+    Store("StayOnTop", "T");
+    program.Options.StayOnTop = VbTrue;
+    program.frmMain.Timer1_Timer();
+    EXPECT_EQ(toolkit.rects[FormId::Main], before);
+    EXPECT_EQ(TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
+}
+
 TEST_F(Docking, NothingWithStickToPMOffOrNoIMWindow) {
     Store("StickToPM", "F");
     Start("T");

@@ -89,7 +89,7 @@ TEST(Launcher, SavedPositionOffEveryScreenComesBackOntoThePrimaryScreen) {
     }
 }
 
-TEST(Launcher, SavedPositionOnASecondScreenOrPartlyOnScreenIsKept) {
+TEST(Launcher, SavedPositionOnASecondScreenIsKeptAPartlyHiddenOneComesWhollyIntoView) {
     World w;
     w.toolkit.monitors = {{0, 0, 1280, 960}, {-1024, 0, 0, 768}};
     w.Store("StickToPM", "F");
@@ -100,9 +100,49 @@ TEST(Launcher, SavedPositionOnASecondScreenOrPartlyOnScreenIsKept) {
 
     World edge;
     edge.Store("StickToPM", "F");
-    edge.Store("Left", "-600"); // x -40: 12 pixels still showing
+    edge.Store("Left", "19155"); // x 1277: 3 pixels still showing
+    edge.Store("top", "14355");  // y 957
     edge.program.Start();
-    EXPECT_EQ(edge.toolkit.rects[FormId::Main].Left, -40);
+    EXPECT_EQ(edge.toolkit.rects[FormId::Main], (PixelRect{1228, 909, 1280, 960}));
+
+    // The taskbar's strip is no place for it, docked or not: the design's place is below it.
+    World taskbar;
+    taskbar.toolkit.screen = {640, 200, 15, 15};
+    taskbar.toolkit.workAreas = {{0, 0, 640, 170}};
+    taskbar.program.Start();
+    EXPECT_EQ(taskbar.toolkit.rects[FormId::Main], (PixelRect{318, 119, 370, 170}));
+}
+
+TEST(Launcher, SessionEndSavesLikeExitOnce) {
+    World w;
+    w.program.Start();
+    w.program.frmMain.mnuStayonTop_Click();
+    w.program.Dispatch(FormId::Main, FormEvent{EventKind::EndSession});
+    w.program.Dispatch(FormId::Main, FormEvent{EventKind::EndSession});
+    w.program.Dispatch(FormId::Smilies, FormEvent{EventKind::EndSession});
+    EXPECT_EQ(w.store.writes.size(), 6u);
+    EXPECT_EQ(w.Stored("StayOnTop"), "F");
+    EXPECT_TRUE(w.toolkit.ended);
+}
+
+TEST(Launcher, SecondStartOnlyCallsUpTheFirst) {
+    World second;
+    second.Store("StayOnTop", "F");
+    second.toolkit.prevInstance = true;
+    second.program.Start();
+    EXPECT_EQ(second.toolkit.calls, (std::vector<std::string>{"WakePrevInstance", "End"}));
+    EXPECT_TRUE(second.store.writes.empty());
+    EXPECT_FALSE(second.program.frmMain.Loaded());
+
+    // The first, dragged nearly off the screen, comes back whole and in front.
+    World first;
+    first.program.Start();
+    first.toolkit.rects[FormId::Main] = {1270, -40, 1322, 11};
+    first.Clear();
+    first.program.Dispatch(FormId::Main, FormEvent{EventKind::AnotherStart});
+    EXPECT_EQ(first.toolkit.rects[FormId::Main], (PixelRect{1228, 0, 1280, 51}));
+    EXPECT_EQ(first.toolkit.calls.back(), "BringForward frmMain");
+    EXPECT_TRUE(first.store.writes.empty());
 }
 
 TEST(Launcher, SwitchItemsFlipTheirMarkAndOption) {
@@ -148,6 +188,28 @@ TEST(Launcher, AboutLeavesTheTopmostBandWhileOpen) {
     EXPECT_FALSE(w.program.frmAbout.Loaded());
     EXPECT_EQ(w.toolkit.CallsStartingWith("ShowModal"),
               (std::vector<std::string>{"ShowModal frmAbout owner frmMain"}));
+}
+
+TEST(Launcher, AboutIsCentredOverTheLauncherAndKeptOutOfTheTaskbar) {
+    World w;
+    w.toolkit.workAreas = {{0, 0, 1280, 920}};
+    w.program.Start();
+    w.toolkit.rects[FormId::Main] = {600, 400, 652, 451};
+    PixelRect about{};
+    w.toolkit.whileModal = [&] {
+        about = w.toolkit.rects[FormId::About];
+        w.program.frmAbout.Unload(); // as its button does
+    };
+    w.program.frmMain.mnuAbout_Click();
+    const int width = about.Right - about.Left;
+    const int height = about.Bottom - about.Top;
+    EXPECT_EQ(about.Left, (600 + 652 - width) / 2);
+    EXPECT_EQ(about.Top, (400 + 451 - height) / 2);
+
+    w.toolkit.rects[FormId::Main] = {1228, 869, 1280, 920}; // in the corner above the taskbar
+    w.program.frmMain.mnuAbout_Click();
+    EXPECT_EQ(about.Right, 1280);
+    EXPECT_EQ(about.Bottom, 920);
 }
 
 TEST(Launcher, AboutWithStayOnTopOffDoesNotTouchTopmost) {

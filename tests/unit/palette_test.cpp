@@ -99,6 +99,28 @@ TEST_F(Palette, ClickWithoutIMWindowStillHides) {
     EXPECT_FALSE(w.toolkit.visible[FormId::Smilies]);
 }
 
+TEST_F(Palette, AMessengerThatDoesNotAnswerGetsNothingAndTheUserHearsIt) {
+    windows.HangAfter(input, 0);
+    toolkit.calls.clear();
+    palette().smiley_Click(0);
+    EXPECT_TRUE(windows.messages.empty());
+    // The clicks made while it kept us waiting are dropped before anything else happens.
+    EXPECT_EQ(toolkit.calls.at(0), "DiscardMouseInput");
+    EXPECT_EQ(toolkit.calls.at(1), "Beep");
+    // A messenger that answers again gets the next code, with no sign.
+    windows.HangAfter(input, -1);
+    toolkit.calls.clear();
+    palette().smiley_Click(0);
+    EXPECT_EQ(TypedText(), ":)");
+    EXPECT_TRUE(toolkit.CallsStartingWith("Beep").empty());
+}
+
+TEST_F(Palette, APictureWithoutACodeSendsNothingNotEvenEnter) {
+    palette().smiley_Click(63); // the test's code file has three fields
+    EXPECT_TRUE(windows.messages.empty());
+    EXPECT_TRUE(toolkit.CallsStartingWith("Beep").empty());
+}
+
 TEST_F(Palette, DeactivationAndLostFocusHideWhateverKeepOpenSays) {
     program.Dispatch(FormId::Smilies, FormEvent{EventKind::Deactivate});
     EXPECT_FALSE(toolkit.visible[FormId::Smilies]);

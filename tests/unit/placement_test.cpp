@@ -50,20 +50,38 @@ TEST_F(Placement, BottomRightCornerFlipsBothWaysWithoutCoveringTheLauncher) {
     EXPECT_EQ(r.Bottom * 15, 14400 - 765);
 }
 
-TEST_F(Placement, NoLowerBoundOnAFlippedPosition) {
-    toolkit.screen = {200, 200, 15, 15}; // smaller than the palette
-    LauncherAt(300, 300);
+TEST_F(Placement, OnAScreenSmallerThanThePaletteItsCornerStaysOnTheScreen) {
+    toolkit.screen = {320, 240, 15, 15};
+    LauncherAt(3000, 2000); // x 200, y 133
     const PixelRect r = PaletteAfterClick();
-    EXPECT_EQ(r.Left, 20 - 203);
-    EXPECT_EQ(r.Top, 20 - 245);
+    EXPECT_EQ(r, (PixelRect{0, 0, 203, 245}));
+}
+
+TEST_F(Placement, FlippedPaletteKeepsOutOfTheTaskbarAndOnTheLaunchersScreen) {
+    toolkit.monitors = {{0, 0, 1280, 960}, {1280, 0, 2560, 960}};
+    toolkit.workAreas = {{0, 0, 1280, 920}, {1280, 0, 2560, 960}};
+    LauncherAt(1500, 12000); // y 800: the palette fits below it only over the taskbar
+    const PixelRect low = PaletteAfterClick();
+    EXPECT_EQ(low.Top, 800 - 245); // flipped, and whole above the taskbar
+    EXPECT_EQ(low.Left, 100);
+
+    toolkit.rects[FormId::Main] = {1300, 100, 1352, 151}; // on the right-hand screen
+    const PixelRect right = PaletteAfterClick();
+    // Flipped against the primary screen's width, then brought onto the launcher's screen.
+    EXPECT_EQ(right.Left, 1280);
+    EXPECT_EQ(right.Top, 100);
 }
 
 TEST_F(Placement, ReleaseOutsideThePictureOnlyPutsCornerOnCorner) {
-    LauncherAt(17000, 13000);
+    LauncherAt(1500, 1200);
     program.frmMain.Image1_MouseUp(kLeftButton);
-    const PixelRect r = toolkit.rects[FormId::Smilies];
-    EXPECT_EQ(r.Left, 1133);
-    EXPECT_EQ(r.Top, 867);
+    EXPECT_EQ(toolkit.rects[FormId::Smilies].Left, 100);
+    EXPECT_EQ(toolkit.rects[FormId::Smilies].Top, 80);
+    // Near the corner the palette still keeps whole on the screen.
+    toolkit.rects[FormId::Main] = {1133, 867, 1185, 918};
+    program.frmMain.Image1_MouseUp(kLeftButton);
+    EXPECT_EQ(toolkit.rects[FormId::Smilies].Left, 1280 - 203);
+    EXPECT_EQ(toolkit.rects[FormId::Smilies].Top, 960 - 245);
 }
 
 TEST_F(Placement, OtherButtonsDoNotOpenThePalette) {

@@ -92,6 +92,18 @@ TEST_F(SlideShow, TypingItAgainWhileOpenDoesNotRestart) {
     EXPECT_EQ(toolkit.CallsStartingWith("Create frmSlideShow").size(), 1u);
 }
 
+TEST_F(SlideShow, ClosingThePaletteClosesItAndTheSequenceOpensItAgain) {
+    Type(FiveKeysSumming(583));
+    program.frmMain.Image1_Click();
+    program.frmSmilies.cmdClose_Click();
+    EXPECT_FALSE(program.frmSlideShow.Loaded());
+    EXPECT_EQ(toolkit.calls.back(), "Destroy frmSmilies");
+    program.frmMain.Image1_Click();
+    Type(FiveKeysSumming(583));
+    EXPECT_TRUE(program.frmSlideShow.Loaded());
+    EXPECT_TRUE(toolkit.visible[FormId::SlideShow]);
+}
+
 TEST_F(SlideShow, LauncherExitClosesIt) {
     Type(FiveKeysSumming(583));
     program.frmMain.mnuExit_Click();

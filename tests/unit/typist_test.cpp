@@ -28,7 +28,7 @@ struct Desktop {
 
 TEST(Typist, TypesEachCharacterWithItsScanCodeThenEnter) {
     Desktop d;
-    TypeIntoIMWindow(d.windows, WithSendOnClick(VbTrue), ":)");
+    EXPECT_EQ(TypeIntoIMWindow(d.windows, WithSendOnClick(VbTrue), ":)"), TypingOutcome::Typed);
     const std::vector<SentMessage> expected = {
         {d.input, kChar, 58, 0x270001},
         {d.input, kChar, 41, 0x0B0001},
@@ -69,13 +69,39 @@ TEST(Typist, HighBytesGoOutAsTheirCodePageValue) {
     EXPECT_EQ(d.windows.messages[0].lParam, 1);
 }
 
-TEST(Typist, EmptyTextSendsOnlyEnterWhenOn) {
+TEST(Typist, EmptyTextSendsNothingNotEvenEnter) {
     Desktop d;
-    TypeIntoIMWindow(d.windows, WithSendOnClick(VbTrue), "");
-    EXPECT_EQ(d.windows.messages, (std::vector<SentMessage>{{d.input, kKeyDown, 13, 0x1C0001}}));
-    Desktop off;
-    TypeIntoIMWindow(off.windows, WithSendOnClick(VbFalse), "");
-    EXPECT_TRUE(off.windows.messages.empty());
+    EXPECT_EQ(TypeIntoIMWindow(d.windows, WithSendOnClick(VbTrue), ""),
+              TypingOutcome::NothingTyped);
+    EXPECT_TRUE(d.windows.messages.empty());
+}
+
+TEST(Typist, AHungInputBoxGetsNothingAndIsReported) {
+    Desktop d;
+    d.windows.HangAfter(d.input, 0);
+    EXPECT_EQ(TypeIntoIMWindow(d.windows, WithSendOnClick(VbTrue), ":)"),
+              TypingOutcome::NotAnswering);
+    EXPECT_TRUE(d.windows.messages.empty());
+    // Only the harmless check was tried, and with a bound on the wait.
+    const std::string check = "SendMessageTimeoutA(" + std::to_string(d.input) + ",0,0,0," +
+                              std::to_string(kAnswerTimeoutMs) + ")";
+    EXPECT_EQ(d.windows.calls.back(), check);
+}
+
+TEST(Typist, AnInputBoxThatStopsAnsweringMidwayEndsTheCodeThereWithoutEnter) {
+    Desktop d;
+    d.windows.HangAfter(d.input, 3); // the check, ':' and '-'
+    EXPECT_EQ(TypeIntoIMWindow(d.windows, WithSendOnClick(VbTrue), ":-)"),
+              TypingOutcome::NotAnswering);
+    const std::vector<SentMessage> expected = {
+        {d.input, kChar, 58, 0x270001},
+        {d.input, kChar, 45, 0x0C0001},
+    };
+    EXPECT_EQ(d.windows.messages, expected);
+    EXPECT_EQ(std::count_if(d.windows.calls.begin(), d.windows.calls.end(),
+                            [](const std::string& c) { return c.rfind("SendMessage", 0) == 0; }),
+              4)
+        << "nothing is tried after the character that was not answered";
 }
 
 TEST(Typist, NothingSentWithoutAnIMWindow) {
@@ -86,7 +112,7 @@ TEST(Typist, NothingSentWithoutAnIMWindow) {
     TypeIntoIMWindow(windows, WithSendOnClick(VbTrue), ":)");
     EXPECT_TRUE(windows.messages.empty());
     for (const std::string& call : windows.calls) {
-        EXPECT_EQ(call.rfind("SendMessageA", 0), std::string::npos) << call;
+        EXPECT_EQ(call.rfind("SendMessage", 0), std::string::npos) << call;
     }
 }
 
@@ -128,7 +154,8 @@ TEST(Typist, WindowClosingMidwayLosesTheRestQuietly) {
     Desktop d;
     d.windows.Destroy(d.im);
     // The handle is stale now; every message reaches no window and nothing fails.
-    TypeIntoIMWindow(d.windows, WithSendOnClick(VbTrue), "abc");
+    EXPECT_EQ(TypeIntoIMWindow(d.windows, WithSendOnClick(VbTrue), "abc"),
+              TypingOutcome::NothingTyped);
     EXPECT_TRUE(d.windows.messages.empty());
 }
 

@@ -1,5 +1,6 @@
 #include "codes_check.h"
 
+#include "palette/code_file_text.h"
 #include "shared/scan_codes.h"
 
 #include <algorithm>
@@ -160,30 +161,43 @@ void Warn(CodesReport& report, CodesWarningKind kind, std::string message) {
     report.warnings.push_back(CodesWarning{kind, std::move(message)});
 }
 
-void CheckEncoding(std::string_view text, CodesReport& report) {
-    const std::string_view read = text.substr(0, kMaxCatalogueBytes);
-    if (text.size() > kMaxCatalogueBytes) {
+std::string CharacterName(char32_t c) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string digits;
+    for (char32_t rest = c; rest != 0 || digits.size() < 4; rest >>= 4) {
+        digits.insert(digits.begin(), kHex[rest & 0xF]);
+    }
+    return "U+" + digits;
+}
+
+void CheckEncoding(std::size_t fileSize, const CodeFileText& decoded, const std::string& codePage,
+                   CodesReport& report) {
+    const std::string_view text = decoded.text;
+    if (fileSize > kMaxCatalogueBytes) {
         Warn(report, CodesWarningKind::TooLarge,
              "the file is larger than " + Number(kMaxCatalogueBytes) +
                  " bytes; the program reads only that much of it and ignores the rest");
     }
-    const bool utf16 = read.starts_with("\xFF\xFE") || read.starts_with("\xFE\xFF");
-    if (read.starts_with("\xEF\xBB\xBF")) {
-        Warn(report, CodesWarningKind::ByteOrderMark,
-             "the file starts with a UTF-8 byte order mark, which the program reads as three "
-             "characters at the start of picture 1's code; save the file as ANSI text");
-    } else if (utf16) {
-        Warn(report, CodesWarningKind::ByteOrderMark,
-             "the file is saved as UTF-16 (\"Unicode\"), but the program reads one byte per "
-             "character, so every code and label comes out wrong; save the file as ANSI text");
+    if (!decoded.unmapped.empty()) {
+        const std::size_t n = decoded.unmapped.size();
+        std::string message = Number(n) + (n == 1 ? " character" : " characters") + " that " +
+                              codePage + " cannot hold, typed as \"?\":";
+        const std::size_t shown = std::min<std::size_t>(n, 5);
+        for (std::size_t i = 0; i < shown; ++i) {
+            const UnmappedCharacter& u = decoded.unmapped[i];
+            message += (i == 0 ? " " : ", ") + CharacterName(u.character) + " on line " +
+                       Number(LineAt(text, u.offset));
+        }
+        Warn(report, CodesWarningKind::Unmappable, message + (shown < n ? ", ..." : ""));
     }
-    const auto nuls = static_cast<std::size_t>(std::count(read.begin(), read.end(), '\0'));
+    const auto nuls = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\0'));
     if (nuls > 0) {
         std::string message = "the file holds " + Number(nuls) + " NUL byte" +
                               (nuls == 1 ? "" : "s") + ", the first on line " +
-                              Number(LineAt(read, read.find('\0'))) + "; the program drops them";
-        if (!utf16 && nuls * 4 >= read.size()) {
-            message += "; so many usually means UTF-16 (\"Unicode\"): save the file as ANSI text";
+                              Number(LineAt(text, text.find('\0'))) + "; the program drops them";
+        if (nuls * 4 >= text.size()) {
+            message += "; so many usually means UTF-16 saved without its byte-order mark: save "
+                       "the file as \"Unicode\" or as ANSI text";
         }
         Warn(report, CodesWarningKind::NulBytes, std::move(message));
     }
@@ -242,8 +256,7 @@ void CheckCodesOfPictures(const FieldScan& scan, CodesReport& report) {
         const std::string& code = report.pairs[i].code;
         if (code.empty()) {
             Warn(report, CodesWarningKind::EmptyCode,
-                 Picture(i) + " has an empty code: clicking it types nothing (only Enter, "
-                              "when SendOnClick is on)");
+                 Picture(i) + " has an empty code: clicking it types and sends nothing");
         } else if (std::optional<std::string> problem = CharactersWithoutKey(code)) {
             Warn(report, CodesWarningKind::NoScanCode,
                  Picture(i) + ", code " + Quoted(code) + ": " + *problem);
@@ -269,17 +282,20 @@ std::string Printable(std::string_view text) {
     return shown;
 }
 
-CodesReport CheckCodes(std::string_view fileText) {
+CodesReport CheckCodes(std::string_view fileBytes, CodePage& codePage) {
     CodesReport report;
-    const SmileyTable table = ReadCatalogue(fileText);
+    const CodeFileText decoded = DecodeCodeFile(fileBytes.substr(0, kMaxCatalogueBytes), codePage);
+    const std::string_view text = decoded.text;
+    report.encoding = EncodingName(decoded.encoding);
+    const SmileyTable table = ReadCatalogue(text);
     for (int i = 0; i < kSmileyCount; ++i) {
         report.pairs.push_back(LookupSmiley(table, i));
     }
-    const FieldScan scan = ScanFields(fileText);
+    const FieldScan scan = ScanFields(text);
     report.fieldCount = scan.count;
 
-    CheckEncoding(fileText, report);
-    CheckFields(fileText.substr(0, kMaxCatalogueBytes), scan, report);
+    CheckEncoding(fileBytes.size(), decoded, codePage.Name(), report);
+    CheckFields(text.substr(0, kMaxCatalogueBytes), scan, report);
     // Half the codes of a code-and-label file are labels: its one warning says enough.
     if (std::none_of(report.warnings.begin(), report.warnings.end(), [](const CodesWarning& w) {
             return w.kind == CodesWarningKind::PairPerLine;
@@ -287,6 +303,11 @@ CodesReport CheckCodes(std::string_view fileText) {
         CheckCodesOfPictures(scan, report);
     }
     return report;
+}
+
+CodesReport CheckCodes(std::string_view fileBytes) {
+    Windows1252 western;
+    return CheckCodes(fileBytes, western);
 }
 
 int ExitStatusFor(const CodesReport& report) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "palette/catalogue.h"
+#include "shared/code_page.h"
 
 #include <cstddef>
 #include <string>
@@ -8,7 +9,7 @@
 
 enum class CodesWarningKind {
     TooLarge,          // longer than the program reads
-    ByteOrderMark,     // saved as UTF-8 with a mark, or as UTF-16
+    Unmappable,        // characters the code page lacks, typed as '?'
     NulBytes,          // dropped by the reader
     TooFewFields,      // some pictures lack a code or a label
     TooManyFields,     // the fields after the 129th are ignored
@@ -24,13 +25,17 @@ struct CodesWarning {
 };
 
 struct CodesReport {
+    std::string encoding;           // as the file's byte-order mark, or its absence, tells
     std::size_t fieldCount = 0;     // of the text the program reads, past the 129 it keeps
     std::vector<SmileyEntry> pairs; // all 64, code and label as the palette pairs them
     std::vector<CodesWarning> warnings;
 };
 
-// What the program makes of a code file's text, and what in it is likely a mistake.
-CodesReport CheckCodes(std::string_view fileText);
+// What the program makes of a code file, on a system with this code page, and what in it is
+// likely a mistake.
+CodesReport CheckCodes(std::string_view fileBytes, CodePage& codePage);
+// The same on a system with the Western European code page.
+CodesReport CheckCodes(std::string_view fileBytes);
 
 // The text with every byte outside printable ASCII written as \xNN.
 std::string Printable(std::string_view text);

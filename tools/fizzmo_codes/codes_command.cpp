@@ -49,8 +49,8 @@ FileRead ReadCodesFile(const std::string& path) {
 }
 
 void PrintReport(const std::string& path, const CodesReport& report, std::ostream& out) {
-    out << path << ": " << report.fieldCount << (report.fieldCount == 1 ? " field" : " fields")
-        << "\n";
+    out << path << ": " << report.encoding << ", " << report.fieldCount
+        << (report.fieldCount == 1 ? " field" : " fields") << "\n";
     std::size_t codeWidth = 4;
     for (const SmileyEntry& pair : report.pairs) {
         codeWidth = std::max(codeWidth, Printable(pair.code).size());
@@ -78,7 +78,8 @@ void PrintReport(const std::string& path, const CodesReport& report, std::ostrea
 
 } // namespace
 
-int RunCodesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCodesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    CodePage& codePage) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return kExitClean;
@@ -93,7 +94,7 @@ int RunCodesCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << "fizzmo-codes: " << path << ": " << file.problem << "\n";
         return kExitUnusable;
     }
-    const CodesReport report = CheckCodes(*file.text);
+    const CodesReport report = CheckCodes(*file.text, codePage);
     PrintReport(path, report, out);
     return ExitStatusFor(report);
 }

@@ -2,7 +2,9 @@
 // boxes log every keyboard message they receive.
 //
 //   im_standin.exe --log PATH [--state PATH] [--commands PATH] [--class NAME]
-//                  --window x,y,w,h[,noinput][,titled][,dieafterchar] [--window ...]
+//                  --window x,y,w,h[,noinput][,titled][,dieafterchar][,hangafterchar] ...
+//
+// Commands, one a line: move N x y w h, front N, destroy N, open SPEC, minimize N, hang MS, quit.
 //
 // A log line: "WM_CHAR window=0 kind=input hwnd=0x.. wParam=58 lParam=0x270001 us=..", the last
 // field the performance counter in microseconds when the message arrived.
@@ -45,7 +47,7 @@ std::string StateText() {
                 " input=0x" + Hex(reinterpret_cast<std::uintptr_t>(im->input)) +
                 " inputRect=" + Rect(im->input) + "\n";
     }
-    return text + "ready\n";
+    return text + (App().hanging ? "hanging\n" : "") + "ready\n";
 }
 
 // Always rewrites when forced (start-up, after commands); otherwise only on a change.
@@ -100,6 +102,24 @@ void CommandOpen(std::string_view specText) {
     }
 }
 
+void CommandMinimize(std::string_view indexText) {
+    const auto index = ParseInt(indexText);
+    if (ImWindow* im = index ? FindLiveWindow(*index) : nullptr) {
+        ShowWindow(im->frame, SW_MINIMIZE);
+    }
+}
+
+// The whole messenger stops answering, as a hung program does; the state file says so first.
+void CommandHang(std::string_view millisecondsText) {
+    const auto milliseconds = ParseInt(millisecondsText);
+    if (milliseconds && *milliseconds > 0) {
+        App().hanging = true;
+        WriteState(true);
+        Sleep(static_cast<DWORD>(*milliseconds));
+        App().hanging = false;
+    }
+}
+
 // Runs one line; returns false on "quit". Unknown or malformed lines are ignored.
 bool RunCommand(std::string_view line) {
     const std::vector<std::string_view> words = SplitWhitespace(line);
@@ -115,6 +135,10 @@ bool RunCommand(std::string_view line) {
         CommandDestroy(words[1]);
     } else if (name == "open" && words.size() == 2) {
         CommandOpen(words[1]);
+    } else if (name == "minimize" && words.size() == 2) {
+        CommandMinimize(words[1]);
+    } else if (name == "hang" && words.size() == 2) {
+        CommandHang(words[1]);
     } else if (name == "quit" && words.size() == 1) {
         return false;
     }

@@ -163,6 +163,9 @@ void LayoutInput(const ImWindow& im) {
 }
 
 void OnInputChar(HWND hwnd, ImWindow& im, WPARAM character) {
+    if (im.layout.hangAfterChar && ++im.charsSeen == 2) {
+        Sleep(kHangAfterCharMs); // a messenger stuck in the middle of a code
+    }
     if (character == '\b') {
         if (!im.typed.empty()) {
             im.typed.pop_back();

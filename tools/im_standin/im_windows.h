@@ -15,6 +15,7 @@ struct ImWindow {
     HWND frame = nullptr; // null once destroyed
     HWND input = nullptr; // null with "noinput" or once destroyed
     std::string typed;    // text shown in the input box
+    int charsSeen = 0;
     std::vector<std::string> conversation;
 };
 
@@ -24,6 +25,7 @@ struct StandIn {
     HFONT font = nullptr;
     std::vector<std::unique_ptr<ImWindow>> windows; // by index; entries are never removed
     bool stateDirty = false;                        // a window moved or vanished outside a command
+    bool hanging = false;                           // inside a "hang" command
 };
 
 StandIn& App();
@@ -36,6 +38,9 @@ ImWindow* CreateImWindow(const WindowSpec& layout);
 
 // Shows the window and makes it the top of the Z order and the foreground window.
 void BringToFront(const ImWindow& im);
+
+// How long "hangafterchar" keeps the messenger from answering.
+inline constexpr DWORD kHangAfterCharMs = 3000;
 
 // The live IM window with that index, or null.
 ImWindow* FindLiveWindow(int index);

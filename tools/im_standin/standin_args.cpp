@@ -17,6 +17,8 @@ bool ApplyFlag(std::string_view flag, WindowSpec& layout) {
         layout.titled = true;
     } else if (flag == "dieafterchar") {
         layout.dieAfterChar = true;
+    } else if (flag == "hangafterchar") {
+        layout.hangAfterChar = true;
     } else {
         return false;
     }

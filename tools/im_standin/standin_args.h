@@ -12,9 +12,10 @@ struct WindowSpec {
     int y = 0;
     int width = 0;
     int height = 0;
-    bool noInput = false;      // "noinput": no input box child
-    bool titled = false;       // "titled": input box title is "typed here" instead of ""
-    bool dieAfterChar = false; // "dieafterchar": destroy the IM window on its first WM_CHAR
+    bool noInput = false;       // "noinput": no input box child
+    bool titled = false;        // "titled": input box title is "typed here" instead of ""
+    bool dieAfterChar = false;  // "dieafterchar": destroy the IM window on its first WM_CHAR
+    bool hangAfterChar = false; // "hangafterchar": stop answering for a while at the second
 };
 
 struct Options {

@@ -157,6 +157,26 @@ void WineEnv::Start() {
     StartWatchdog();
 }
 
+std::string WineEnv::ScreenSize() {
+    const char* size = std::getenv("FIZZMO_E2E_SCREEN");
+    return size && *size ? std::string(size) + "x24" : "1280x1024x24";
+}
+
+// Wine reads the desktop's work area from the root window when its desktop starts, as a
+// window manager with a panel would leave it.
+void WineEnv::ReserveWorkArea() {
+    const char* area = std::getenv("FIZZMO_E2E_WORKAREA");
+    if (!area || !*area) {
+        return;
+    }
+    const CommandResult r = RunCommand(
+        {"xprop", "-root", "-format", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA", area},
+        xVars_, std::chrono::seconds(10));
+    if (r.exitCode != 0) {
+        throw HarnessError(std::string("xprop could not set the work area ") + area);
+    }
+}
+
 void WineEnv::StartXvfb() {
     for (int number = kFirstDisplay; number <= kLastDisplay; ++number) {
         const std::string n = std::to_string(number);
@@ -168,8 +188,8 @@ void WineEnv::StartXvfb() {
         const std::string log = detail::ArtifactRoot() + "/xvfb" + n + ".log";
         WriteFile(log, "");
         detail::SpawnSpec launch;
-        launch.argv = {"Xvfb",         display,     "-screen", "0",
-                       "1280x1024x24", "-nolisten", "tcp",     "-noreset"};
+        launch.argv = {"Xvfb",       display,     "-screen", "0",
+                       ScreenSize(), "-nolisten", "tcp",     "-noreset"};
         launch.stdoutPath = log;
         launch.stderrPath = log;
         try {
@@ -195,6 +215,7 @@ void WineEnv::StartXvfb() {
                         .exitCode == 0) {
                 display_ = display;
                 xVars_ = {{"DISPLAY", display_}};
+                ReserveWorkArea();
                 return;
             }
             if (Clock::now() >= deadline) {

@@ -13,6 +13,9 @@
 //   FIZZMO_E2E_ARTIFACTS   where TempDir() makes the per-test folders (default: the build tree's
 //                          Testing/e2e, else /tmp/fizzmo-e2e)
 //   FIZZMO_WINEDEBUG       WINEDEBUG for the Wine children (default: -all)
+//   FIZZMO_E2E_SCREEN      the virtual screen's size, "WIDTHxHEIGHT" (default: 1280x1024)
+//   FIZZMO_E2E_WORKAREA    "x,y,width,height": the part of the screen left to windows, as a
+//                          desktop with a panel reserves the rest (default: the whole screen)
 //
 // Every subprocess is run with a timeout and always reaped.
 #pragma once
@@ -94,6 +97,8 @@ class WineEnv {
     WineEnv() = default;
     void Start();
     void StartXvfb();
+    static std::string ScreenSize();
+    void ReserveWorkArea();
     void PreparePrefix();
     void StartWineserver();
     void StartWatchdog();
@@ -205,6 +210,15 @@ void TypeText(const std::string& text);
 void FocusWindow(unsigned long xid);
 // PNG of the whole screen.
 bool Screenshot(const std::string& pngPath);
+
+// The mouse pointer's shape as X shows it now.
+struct PointerShape {
+    int width = 0;
+    int height = 0;
+    int hotX = 0;
+    int hotY = 0;
+};
+std::optional<PointerShape> CurrentPointer();
 
 // Polls `condition` every `poll` until it holds (true) or `timeout` has passed (false); it is
 // always checked at least once, and once more at the deadline.

@@ -1,0 +1,23 @@
+#include "code_page.h"
+
+#include <array>
+
+namespace {
+// What Windows-1252 puts at 0x80 to 0x9F; 0 where it has nothing.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+} // namespace
+
+std::string Windows1252::FromUnicode(char32_t character) {
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+        return std::string(1, static_cast<char>(character));
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] != 0 && kHighControls[i] == character) {
+            return std::string(1, static_cast<char>(0x80 + i));
+        }
+    }
+    return {};
+}

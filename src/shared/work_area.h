@@ -1,0 +1,9 @@
+#pragma once
+#include "window_system.h"
+
+// Whether all of inner lies inside outer.
+bool Contains(const PixelRect& outer, const PixelRect& inner);
+
+// The rectangle moved the least that puts all of it inside the area; one larger than the area
+// keeps its top-left corner inside, so its title bar and first controls stay in reach.
+PixelRect KeepInside(const PixelRect& rect, const PixelRect& area);
