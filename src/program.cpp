@@ -11,34 +11,25 @@ void Program::Start() {
         return;
     }
     frmMain.Show(FormId::Main);
-    // The palette is what the user asks for first: its window is built while the launcher
-    // waits, so that the first click shows it at once.
-    if (frmMain.Loaded()) {
-        frmSmilies.Prepare();
-    }
 }
 
 void Program::Dispatch(FormId form, const FormEvent& event) {
+    Form& target = FormOf(form);
+    if (target.Loaded()) {
+        target.OnEvent(event);
+    }
+}
+
+Form& Program::FormOf(FormId form) {
     switch (form) {
     case FormId::Main:
-        if (frmMain.Loaded()) {
-            frmMain.OnEvent(event);
-        }
         break;
     case FormId::Smilies:
-        if (frmSmilies.Loaded()) {
-            frmSmilies.OnEvent(event);
-        }
-        break;
+        return frmSmilies;
     case FormId::About:
-        if (frmAbout.Loaded()) {
-            frmAbout.OnEvent(event);
-        }
-        break;
+        return frmAbout;
     case FormId::SlideShow:
-        if (frmSlideShow.Loaded()) {
-            frmSlideShow.OnEvent(event);
-        }
-        break;
+        return frmSlideShow;
     }
+    return frmMain;
 }

@@ -27,6 +27,7 @@ class Program {
     void Start();
     // Hands one event from the platform to the form it belongs to.
     void Dispatch(FormId form, const FormEvent& event);
+    Form& FormOf(FormId form);
 
     Ports ports;
     OptionsRecord Options;

@@ -14,7 +14,7 @@ inline constexpr const char* kContactAddress = "fizzmolite@example.org";
 class FrmAbout final : public Form {
   public:
     explicit FrmAbout(Program& program);
-    void OnEvent(const FormEvent& event);
+    void OnEvent(const FormEvent& event) override;
     void Command1_Click();
 
   protected:

@@ -15,7 +15,7 @@ inline constexpr int kSlideStripPixelsWide = 1440;
 class FrmSlideShow final : public Form {
   public:
     explicit FrmSlideShow(Program& program);
-    void OnEvent(const FormEvent& event);
+    void OnEvent(const FormEvent& event) override;
 
     void Timer1_Timer();
     void Image1_Click();

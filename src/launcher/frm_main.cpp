@@ -72,42 +72,16 @@ void FrmMain::OnEvent(const FormEvent& e) {
         }
         break;
     case EventKind::Menu:
-        switch (e.control) {
-        case mnuStayonTop:
-            mnuStayonTop_Click();
-            break;
-        case mnuSendOnClick:
-            mnuSendOnClick_Click();
-            break;
-        case mnuStickToPM:
-            mnuStickToPM_Click();
-            break;
-        case mnuKeepOpen:
-            mnuKeepOpen_Click();
-            break;
-        case mnuAbout:
-            mnuAbout_Click();
-            break;
-        case mnuExit:
-            mnuExit_Click();
-            break;
-        default:
-            break;
-        }
+        MenuItem_Click(e.control);
         break;
     case EventKind::Timer:
         if (e.control == Timer1) {
             Timer1_Timer();
         }
         break;
-    case EventKind::CloseRequest:
-        // Closed by the platform: the program ends with its last window.
-        Unload();
-        toolkit().EndProgram();
-        break;
-    case EventKind::EndSession:
-        // The session's end unloads the launcher like Exit, so nothing the user set is lost.
-        mnuExit_Click();
+    case EventKind::CloseRequest: // closed by the platform: the program ends with its window
+    case EventKind::EndSession:   // like Exit, so nothing the user set is lost
+        UnloadAndEnd();
         break;
     case EventKind::AnotherStart:
         ShowAgain();
@@ -121,8 +95,7 @@ void FrmMain::Form_Load() {
     const std::string codeFile = program_.ports.files.ProgramFolder() + "\\codes.dll";
     if (!IsOrdinaryFile(program_.ports.files, codeFile)) {
         toolkit().MessageBoxCritical(kCodeFileMissing, kMessageTitle);
-        Unload();
-        toolkit().EndProgram();
+        UnloadAndEnd();
         return;
     }
     toolkit().SetPicture(FormId::Main, Image1, 0, kLauncherPicture);
@@ -171,9 +144,31 @@ void FrmMain::Image1_MouseDown(int button, int x, int y) {
     }
     // The picture's own coordinates are used as the form's: the menu opens up and left of
     // the pointer by the picture's offset.
-    const int chosen = toolkit().PopupMenu(FormId::Main, x, y);
-    if (chosen != 0) {
-        OnEvent(FormEvent{EventKind::Menu, chosen});
+    toolkit().PopupMenu(FormId::Main, x, y);
+}
+
+void FrmMain::MenuItem_Click(int item) {
+    switch (item) {
+    case mnuStayonTop:
+        mnuStayonTop_Click();
+        break;
+    case mnuSendOnClick:
+        mnuSendOnClick_Click();
+        break;
+    case mnuStickToPM:
+        mnuStickToPM_Click();
+        break;
+    case mnuKeepOpen:
+        mnuKeepOpen_Click();
+        break;
+    case mnuAbout:
+        mnuAbout_Click();
+        break;
+    case mnuExit:
+        mnuExit_Click();
+        break;
+    default: // the menu closed with no choice
+        break;
     }
 }
 
@@ -219,6 +214,10 @@ void FrmMain::mnuAbout_Click() {
 }
 
 void FrmMain::mnuExit_Click() {
+    UnloadAndEnd();
+}
+
+void FrmMain::UnloadAndEnd() {
     Unload();
     toolkit().EndProgram();
 }

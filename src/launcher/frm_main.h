@@ -26,7 +26,7 @@ class FrmMain final : public Form {
   public:
     explicit FrmMain(Program& program);
 
-    void OnEvent(const FormEvent& event);
+    void OnEvent(const FormEvent& event) override;
 
     void Form_MouseDown(int button);
     void Image1_MouseDown(int button, int x, int y);
@@ -52,6 +52,8 @@ class FrmMain final : public Form {
     void ToggleSwitch(int item, VbBool& optionSwitch);
     void SetChecked(int item, VbBool value);
     void ShowAgain();
+    void MenuItem_Click(int item);
+    void UnloadAndEnd();
 
     Program& program_;
     bool optionsLoaded_ = false;

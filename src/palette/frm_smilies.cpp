@@ -28,17 +28,12 @@ FormDesign FrmSmilies::Design() const {
     frame1.backColor = green;
     frame1.tabIndex = 1;
     d.controls.push_back(frame1);
-    // Drawn where Form_Load lays them out on a 15 twips per pixel screen, so that there the
-    // load moves none of the 64 windows.
-    const GridLayout nominal = LayOutGrid(kGridCellPixels * 15, kGridCellPixels * 15);
-    for (int i = 0; i < kSmileyCount; ++i) {
+    for (int i = 0; i < kSmileyCount; ++i) { // laid out by Form_Load
         ControlDesign picture;
         picture.id = smiley;
         picture.index = i;
         picture.container = Frame1;
         picture.kind = ControlKind::Image;
-        const TwipRect& cell = nominal.cells[static_cast<std::size_t>(i)];
-        picture.rect = {cell.Left, cell.Top, cell.Width, cell.Height};
         d.controls.push_back(picture);
     }
     ControlDesign frame2 = frame1;

@@ -17,7 +17,7 @@ class FrmSmilies final : public Form {
   public:
     explicit FrmSmilies(Program& program);
 
-    void OnEvent(const FormEvent& event);
+    void OnEvent(const FormEvent& event) override;
 
     void smiley_MouseMove(int index);
     void smiley_Click(int index);

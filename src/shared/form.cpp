@@ -15,12 +15,6 @@ void Form::Load() {
     Form_Load();
 }
 
-void Form::Prepare() {
-    if (!loaded_) {
-        toolkit_.PrepareForm(DesignInPixels(Design(), toolkit_.Screen()));
-    }
-}
-
 void Form::Show(FormId owner) {
     Load();
     if (loaded_) { // Form_Load may have unloaded it again

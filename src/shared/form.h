@@ -1,5 +1,6 @@
 #pragma once
 #include "form_design.h"
+#include "form_event.h"
 #include "toolkit.h"
 
 // One of the program's windows: its loaded state, showing and unloading, and its position
@@ -12,11 +13,11 @@ class Form {
     Form& operator=(const Form&) = delete;
 
     FormId Id() const { return id_; }
+    // Every event of the form's window and controls comes in here.
+    virtual void OnEvent(const FormEvent& event) = 0;
     bool Loaded() const { return loaded_; }
 
     void Load();
-    // Has the window built ahead while the program idles; loading it stays as it was.
-    void Prepare();
     void Show(FormId owner);      // modeless; loads first when needed
     void ShowModal(FormId owner); // returns once the form is unloaded
     void Hide();

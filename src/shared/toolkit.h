@@ -13,9 +13,6 @@ class Toolkit {
 
     // Makes the window and its controls from the design, hidden.
     virtual void CreateForm(const FormDesign& designInPixels) = 0;
-    // Builds a form that is not loaded yet, hidden, at the next quiet moment, so that the
-    // CreateForm that loads it later finds its window made.
-    virtual void PrepareForm(const FormDesign& designInPixels) = 0;
     virtual void DestroyForm(FormId form) = 0;
     // Modeless: shows and activates, or only brings forward when already visible.
     virtual void ShowForm(FormId form, FormId owner) = 0;
@@ -44,8 +41,9 @@ class Toolkit {
     virtual void SetTimerEnabled(FormId form, int timer, bool enabled) = 0;
 
     virtual void SetMenuChecked(FormId form, int item, bool checked) = 0;
-    // Pops up the form's menu at a point in its client area; returns the chosen item, or 0.
-    virtual int PopupMenu(FormId form, int x, int y) = 0;
+    // Pops up the form's menu at a point in its client area and returns once it has closed;
+    // the item chosen, if any, has then come to the form as a Menu event.
+    virtual void PopupMenu(FormId form, int x, int y) = 0;
 
     // A message box with the critical-stop icon and one OK button; returns when closed.
     virtual void MessageBoxCritical(const std::string& text, const std::string& title) = 0;

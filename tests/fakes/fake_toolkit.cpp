@@ -38,10 +38,6 @@ std::vector<std::string> FakeToolkit::CallsStartingWith(const std::string& prefi
     return out;
 }
 
-void FakeToolkit::PrepareForm(const FormDesign& design) {
-    calls.push_back("Prepare " + Name(design.id));
-}
-
 void FakeToolkit::CreateForm(const FormDesign& design) {
     calls.push_back("Create " + Name(design.id));
     designs[design.id] = design;
@@ -116,9 +112,11 @@ void FakeToolkit::SetMenuChecked(FormId form, int item, bool checked) {
     menuChecked[item] = checked;
 }
 
-int FakeToolkit::PopupMenu(FormId form, int x, int y) {
+void FakeToolkit::PopupMenu(FormId form, int x, int y) {
     calls.push_back("Popup " + Name(form) + " " + std::to_string(x) + "," + std::to_string(y));
-    return menuChoice;
+    if (menuChoice != 0 && raise) {
+        raise(form, FormEvent{EventKind::Menu, menuChoice});
+    }
 }
 
 void FakeToolkit::MessageBoxCritical(const std::string& text, const std::string& title) {

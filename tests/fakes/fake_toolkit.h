@@ -1,4 +1,5 @@
 #pragma once
+#include "shared/form_event.h"
 #include "shared/toolkit.h"
 
 #include <functional>
@@ -13,7 +14,9 @@ class FakeToolkit final : public Toolkit {
     ScreenMetrics screen{1280, 960, 15, 15};
     // The screens' bounds; none given: the primary screen alone.
     std::vector<PixelRect> monitors;
-    int menuChoice = 0;
+    int menuChoice = 0; // the item the user picks from a pop-up menu, 0 for none
+    // Where the toolkit's events go: the program under test.
+    std::function<void(FormId, const FormEvent&)> raise;
     // Runs while a modal form is showing, as the user would act inside it.
     std::function<void()> whileModal;
     std::map<FormId, bool> visible;
@@ -30,7 +33,6 @@ class FakeToolkit final : public Toolkit {
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
 
     void CreateForm(const FormDesign& design) override;
-    void PrepareForm(const FormDesign& design) override;
     void DestroyForm(FormId form) override;
     void ShowForm(FormId form, FormId owner) override;
     void ShowModal(FormId form, FormId owner) override;
@@ -50,7 +52,7 @@ class FakeToolkit final : public Toolkit {
     void SetToolTip(FormId form, int control, int index, const std::string& text) override;
     void SetTimerEnabled(FormId form, int timer, bool enabled) override;
     void SetMenuChecked(FormId form, int item, bool checked) override;
-    int PopupMenu(FormId form, int x, int y) override;
+    void PopupMenu(FormId form, int x, int y) override;
     void MessageBoxCritical(const std::string& text, const std::string& title) override;
     void Beep() override { calls.push_back("Beep"); }
     void DiscardMouseInput() override { calls.push_back("DiscardMouseInput"); }

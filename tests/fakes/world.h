@@ -14,7 +14,10 @@ struct World {
     Windows1252 codePage;
     Program program{Ports{windows, store, toolkit, files, codePage}};
 
-    World() { files.AddFile("codes.dll", ":)\r\n:(\r\nhappy\r\n"); }
+    World() {
+        files.AddFile("codes.dll", ":)\r\n:(\r\nhappy\r\n");
+        toolkit.raise = [this](FormId form, const FormEvent& e) { program.Dispatch(form, e); };
+    }
 
     void Store(const std::string& key, const std::string& value) {
         store.values[{"FizzmoLite", "Settings", key}] = value;

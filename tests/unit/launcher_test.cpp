@@ -17,8 +17,6 @@ TEST(Launcher, StartUpRunsInOrderAndShowsTheLauncher) {
                                    "Check frmMain.6(0) on", // SendOnClick
                                    "Check frmMain.8(0) on", // Keep Open
                                    "Show frmMain owner frmMain",
-                                   // built ahead, hidden, not loaded: no file read yet
-                                   "Prepare frmSmilies",
                                }));
     EXPECT_FALSE(w.program.frmSmilies.Loaded());
     // First run: saved 100, 100 is not applied while Stick To PM is on.

@@ -1,0 +1,222 @@
+// A form window's messages: each is cracked and reported as one event; the forms decide what
+// it means.
+#include "form_window.h"
+
+#include "win32_toolkit.h"
+#include "windowed_controls.h"
+
+#include <windowsx.h>
+
+namespace {
+
+int ButtonOf(UINT message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        return kLeftButton;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return kRightButton;
+    default:
+        return 4; // middle
+    }
+}
+
+FormEvent MouseEvent(EventKind kind, const FormControl* c, UINT message, POINT p) {
+    FormEvent e{kind, c ? c->design.id : kOnForm, c ? c->design.index : 0};
+    e.button = ButtonOf(message);
+    const PixelRect r = c ? c->InForm() : PixelRect{};
+    e.x = p.x - r.Left; // within the control, as its own window would have it
+    e.y = p.y - r.Top;
+    return e;
+}
+
+POINT PointOf(LPARAM lParam) {
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+} // namespace
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == toolkit_.AnotherStartMessage()) {
+        Raise(FormEvent{EventKind::AnotherStart});
+        return 0;
+    }
+    LRESULT result = 0;
+    if (HandleChildNotification(message, wParam, lParam, result)) {
+        return result;
+    }
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1; // painted whole in WM_PAINT
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_SETCURSOR:
+        if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
+            return TRUE;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        OnButtonDown(message, PointOf(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        OnButtonUp(message, PointOf(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(PointOf(lParam));
+        return 0;
+    case WM_CAPTURECHANGED:
+        pressed_ = nullptr;
+        return 0;
+    case WM_TIMER:
+        Raise(FormEvent{EventKind::Timer, static_cast<int>(wParam)});
+        return 0;
+    case WM_ACTIVATE:
+        // Only a change to another window of this program counts as deactivation.
+        if (LOWORD(wParam) == WA_INACTIVE && toolkit_.IsOwnWindow(reinterpret_cast<HWND>(lParam))) {
+            Raise(FormEvent{EventKind::Deactivate});
+        }
+        break;
+    case WM_KILLFOCUS:
+        if (toolkit_.IsOwnWindow(reinterpret_cast<HWND>(wParam)) &&
+            GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT) != hwnd_) {
+            Raise(FormEvent{EventKind::LostFocus});
+        }
+        break;
+    case WM_CLOSE:
+        Raise(FormEvent{EventKind::CloseRequest});
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE; // never stands in the way of a logoff
+    case WM_ENDSESSION:
+        if (wParam) {
+            Raise(FormEvent{EventKind::EndSession});
+        }
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+// What the text boxes and buttons tell their form: clicks, colours, drawing.
+bool FormWindow::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam,
+                                         LRESULT& result) {
+    switch (message) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (FormControl* c = FindWindowed(reinterpret_cast<HWND>(lParam))) {
+            result = reinterpret_cast<LRESULT>(
+                ColourWindowedControl(reinterpret_cast<HDC>(wParam), *c, BrushBehind(*c)));
+            return true;
+        }
+        return false;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (FormControl* c = FindWindowed(item.hwndItem)) {
+            DrawColouredButton(item, *c);
+            result = TRUE;
+            return true;
+        }
+        return false;
+    }
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            if (FormControl* c = FindWindowed(reinterpret_cast<HWND>(lParam))) {
+                Raise(FormEvent{EventKind::Click, c->design.id, c->design.index});
+                return true;
+            }
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+// Pictures take presses, clicks and double-clicks; frames and the form take presses (for
+// dragging); labels take presses and do nothing with them.
+void FormWindow::OnButtonDown(UINT message, POINT p) {
+    FormControl* c = HitTest(p);
+    const bool picture = c && c->design.kind == ControlKind::Image;
+    if (message == WM_LBUTTONDBLCLK) {
+        // The second press of a double-click raises DblClick, and its release no Click.
+        if (picture) {
+            pressed_ = c;
+            pressClicks_ = false;
+            SetCapture(hwnd_);
+        }
+        Raise(MouseEvent(EventKind::DblClick, c, message, p));
+        return;
+    }
+    if (c && c->design.kind == ControlKind::Label) {
+        return;
+    }
+    if (picture && message == WM_LBUTTONDOWN) {
+        pressed_ = c;
+        pressClicks_ = true;
+        SetCapture(hwnd_);
+    }
+    Raise(MouseEvent(EventKind::MouseDown, c, message, p));
+}
+
+void FormWindow::OnButtonUp(UINT message, POINT p) {
+    FormControl* under = HitTest(p);
+    FormControl* c = pressed_ ? pressed_ : under;
+    const bool click = pressed_ && pressClicks_ && message == WM_LBUTTONUP && under == pressed_;
+    if (pressed_ && message == WM_LBUTTONUP) {
+        pressed_ = nullptr;
+        ReleaseCapture();
+    }
+    if (!c || c->design.kind != ControlKind::Image) {
+        return;
+    }
+    const FormEvent up = MouseEvent(EventKind::MouseUp, c, message, p);
+    // A click is a press and release of the left button both over the picture.
+    Raise(up);
+    if (click) {
+        Raise(FormEvent{EventKind::Click, up.control, up.index});
+    }
+}
+
+void FormWindow::OnMouseMove(POINT p) {
+    FormControl* c = pressed_ ? pressed_ : HitTest(p);
+    if (!c) {
+        Raise(MouseEvent(EventKind::MouseMove, nullptr, WM_MOUSEMOVE, p));
+    } else if (c->design.kind == ControlKind::Image) {
+        Raise(MouseEvent(EventKind::MouseMove, c, WM_MOUSEMOVE, p));
+    }
+}
+
+// A picture shows its own pointer; the form and its frames and labels the form's; a button
+// with a pointer of its own shows that one.
+bool FormWindow::OnSetCursor(HWND under, UINT hit) {
+    if (hit != HTCLIENT) {
+        return false;
+    }
+    CursorKind kind = design_.cursor;
+    if (under == hwnd_) {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(hwnd_, &p);
+        if (FormControl* c = HitTest(p); c && c->design.kind == ControlKind::Image) {
+            kind = c->design.cursor;
+        }
+    } else if (FormControl* c = FindWindowed(under); c && c->design.cursor != CursorKind::Default) {
+        kind = c->design.cursor;
+    } else {
+        return false;
+    }
+    SetCursor(toolkit_.Cursor(kind));
+    return true;
+}

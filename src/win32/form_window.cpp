@@ -1,0 +1,237 @@
+// A form's window: its class and procedure, its creation from the design, and the changes the
+// toolkit makes to its controls.
+#include "form_window.h"
+
+#include "win32_toolkit.h"
+#include "windowed_controls.h"
+
+namespace {
+
+constexpr const char* kFormClass = "FizzmoForm";
+
+DWORD FormStyle(const FormDesign& d) {
+    return d.border == FormBorder::ToolWindow ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
+                                              : WS_POPUP | WS_CLIPCHILDREN;
+}
+
+DWORD FormExStyle(const FormDesign& d) {
+    return d.border == FormBorder::ToolWindow || !d.taskbarButton ? WS_EX_TOOLWINDOW : 0;
+}
+
+COLORREF ToColorRef(const Color& c) {
+    return RGB(c.r, c.g, c.b);
+}
+
+} // namespace
+
+FormWindow::MenuHandle::~MenuHandle() {
+    if (handle) {
+        DestroyMenu(handle);
+    }
+}
+
+void FormWindow::RegisterWindowClass(HINSTANCE instance) {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS; // the second press of a double-click is told apart
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kFormClass;
+    RegisterClassA(&wc);
+}
+
+FormWindow* FormWindow::FromHandle(HWND hwnd) {
+    char name[32] = {};
+    if (!hwnd || !GetClassNameA(hwnd, name, sizeof name) || lstrcmpA(name, kFormClass) != 0) {
+        return nullptr;
+    }
+    return reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return self ? self->HandleMessage(message, wParam, lParam)
+                : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+FormWindow::FormWindow(Win32Toolkit& toolkit, const FormDesign& d) : toolkit_(toolkit), design_(d) {
+    background_.Reset(CreateSolidBrush(ToColorRef(d.backColor)));
+    RECT outer{0, 0, static_cast<LONG>(d.rect.width), static_cast<LONG>(d.rect.height)};
+    if (d.clientSize) {
+        AdjustWindowRectEx(&outer, FormStyle(d), FALSE, FormExStyle(d));
+    }
+    CreateWindowExA(FormExStyle(d), kFormClass, d.caption.c_str(), FormStyle(d),
+                    static_cast<int>(d.rect.left), static_cast<int>(d.rect.top),
+                    outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                    toolkit.Instance(), this);
+    if (d.iconResource) {
+        HICON icon = LoadIconA(toolkit.Instance(), MAKEINTRESOURCEA(d.iconResource));
+        SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+    toolTip_.Create(toolkit.Instance(), hwnd_);
+    for (const ControlDesign& c : d.controls) {
+        CreateControl(c);
+    }
+    if (!d.menuItems.empty()) {
+        menu_.handle = CreatePopupMenu();
+        for (const MenuItemDesign& item : d.menuItems) {
+            if (item.caption == "-") {
+                AppendMenuA(menu_.handle, MF_SEPARATOR, 0, nullptr);
+            } else {
+                AppendMenuA(menu_.handle, MF_STRING, static_cast<UINT_PTR>(item.id),
+                            item.caption.c_str());
+            }
+        }
+    }
+}
+
+FormWindow::~FormWindow() {
+    if (hwnd_) {
+        // Nothing may reach this object from the window's last messages.
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+void FormWindow::CreateControl(const ControlDesign& d) {
+    auto owned = std::make_unique<FormControl>();
+    FormControl& c = *owned;
+    c.design = d;
+    c.container = d.container ? Find(d.container, 0) : nullptr;
+    c.borderStyle = d.borderStyle;
+    c.text = d.caption;
+    const int x = static_cast<int>(d.rect.left);
+    const int y = static_cast<int>(d.rect.top);
+    c.placed =
+        PixelRect{x, y, x + static_cast<int>(d.rect.width), y + static_cast<int>(d.rect.height)};
+    if (d.backColor) {
+        c.background.Reset(CreateSolidBrush(ToColorRef(*d.backColor)));
+    }
+    // Only what shows text has a font: the palette's 64 pictures need none.
+    if (d.kind == ControlKind::Label || !c.Windowless()) {
+        const int height = -MulDiv(static_cast<int>(d.font.points * 100), toolkit_.DpiY(), 7200);
+        c.font.Reset(CreateFontA(height, 0, 0, 0, d.font.bold ? FW_BOLD : FW_NORMAL, d.font.italic,
+                                 FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                 d.font.face.c_str()));
+    }
+    controls_.push_back(std::move(owned));
+    if (!c.Windowless()) {
+        CreateWindowedControl(c, hwnd_, static_cast<int>(controls_.size()), toolkit_.Instance());
+    }
+    if (!d.toolTip.empty()) {
+        SetToolTip(c, d.toolTip);
+    }
+    FitLabel(c);
+}
+
+FormControl* FormWindow::Find(int id, int index) {
+    for (auto& c : controls_) {
+        if (c->design.id == id && c->design.index == index) {
+            return c.get();
+        }
+    }
+    return nullptr;
+}
+
+// A windowed control's child id is its place among the form's controls, counted from 1.
+FormControl* FormWindow::FindWindowed(HWND child) {
+    if (!child || GetParent(child) != hwnd_) {
+        return nullptr;
+    }
+    const int id = GetDlgCtrlID(child);
+    return id >= 1 && id <= static_cast<int>(controls_.size())
+               ? controls_[static_cast<std::size_t>(id - 1)].get()
+               : nullptr;
+}
+
+void FormWindow::Invalidate(const FormControl& c) {
+    if (IsWindowVisible(hwnd_)) { // a hidden form is drawn whole when it shows
+        const RECT r = ToRect(c.InForm());
+        InvalidateRect(hwnd_, &r, FALSE);
+    }
+}
+
+void FormWindow::Place(FormControl& c, const PixelRect& rect) {
+    if (c.placed == rect) {
+        return;
+    }
+    Invalidate(c);
+    c.placed = rect;
+    FitLabel(c);
+    Invalidate(c);
+    // What lies inside it moves with it.
+    for (auto& other : controls_) {
+        for (const FormControl* up = other.get(); up; up = up->container) {
+            if (up != &c) {
+                continue;
+            }
+            const PixelRect r = other->InForm();
+            if (other->hwnd) {
+                SetWindowPos(other->hwnd, nullptr, r.Left, r.Top, r.Right - r.Left,
+                             r.Bottom - r.Top, SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            if (other->toolId) {
+                toolTip_.MoveTool(other->toolId, ToRect(r));
+            }
+            break;
+        }
+    }
+}
+
+void FormWindow::SetPicture(FormControl& c, const Picture& picture) {
+    c.picture = picture;
+    Invalidate(c);
+}
+
+void FormWindow::SetBorderStyle(FormControl& c, int style) {
+    c.borderStyle = style;
+    Invalidate(c);
+}
+
+void FormWindow::SetText(FormControl& c, const std::string& text) {
+    if (c.hwnd) {
+        SetWindowTextA(c.hwnd, text.c_str());
+        return;
+    }
+    Invalidate(c);
+    c.text = text;
+    FitLabel(c);
+    Invalidate(c);
+}
+
+void FormWindow::SetToolTip(FormControl& c, const std::string& text) {
+    if (!c.toolId) { // its place among the form's controls, counted from 1
+        for (std::size_t i = 0; i < controls_.size(); ++i) {
+            if (controls_[i].get() == &c) {
+                c.toolId = static_cast<int>(i) + 1;
+            }
+        }
+    }
+    toolTip_.SetTool(c.toolId, ToRect(c.InForm()), text);
+}
+
+void FormWindow::FocusFirstControl() {
+    if (focused_) {
+        return;
+    }
+    focused_ = true;
+    FormControl* first = nullptr;
+    for (auto& c : controls_) {
+        if (c->hwnd && c->design.visible &&
+            (!first || c->design.tabIndex < first->design.tabIndex)) {
+            first = c.get();
+        }
+    }
+    SetFocus(first ? first->hwnd : hwnd_);
+}
+
+void FormWindow::Raise(const FormEvent& event) {
+    toolkit_.Raise(design_.id, event);
+}

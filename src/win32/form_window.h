@@ -1,0 +1,70 @@
+#pragma once
+#include "form_control.h"
+#include "form_tooltip.h"
+#include "shared/form_event.h"
+
+#include <memory>
+#include <vector>
+
+class Win32Toolkit;
+
+// One form's real window: it builds itself and its controls from the design, paints and
+// hit-tests its windowless controls, and reports every event to the toolkit.
+class FormWindow {
+  public:
+    FormWindow(Win32Toolkit& toolkit, const FormDesign& designInPixels);
+    ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    static void RegisterWindowClass(HINSTANCE instance);
+    // The object of one of the program's form windows; nullptr for any other window.
+    static FormWindow* FromHandle(HWND hwnd);
+
+    HWND Handle() const { return hwnd_; }
+    FormId Id() const { return design_.id; }
+    const FormDesign& Design() const { return design_; }
+    HMENU Menu() const { return menu_.Get(); }
+    FormControl* Find(int id, int index);
+    FormControl* FindWindowed(HWND child);
+    const std::vector<std::unique_ptr<FormControl>>& Controls() const { return controls_; }
+
+    void Place(FormControl& control, const PixelRect& rect);
+    void SetPicture(FormControl& control, const Picture& picture);
+    void SetBorderStyle(FormControl& control, int style);
+    void SetText(FormControl& control, const std::string& text);
+    void SetToolTip(FormControl& control, const std::string& text);
+    // Gives the focus to the first control in tab order, on the first showing only.
+    void FocusFirstControl();
+
+  private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void CreateControl(const ControlDesign& design);
+    void FitLabel(FormControl& label);
+    void Invalidate(const FormControl& control);
+    HBRUSH BrushBehind(const FormControl& control) const;
+    void Paint();
+    FormControl* HitTest(POINT p);
+    void OnButtonDown(UINT message, POINT p);
+    void OnButtonUp(UINT message, POINT p);
+    void OnMouseMove(POINT p);
+    bool OnSetCursor(HWND under, UINT hit);
+    void Raise(const FormEvent& event);
+
+    Win32Toolkit& toolkit_;
+    FormDesign design_;
+    HWND hwnd_ = nullptr;
+    Brush background_;
+    struct MenuHandle {
+        HMENU handle = nullptr;
+        ~MenuHandle();
+        HMENU Get() const { return handle; }
+    } menu_;
+    FormToolTip toolTip_;
+    std::vector<std::unique_ptr<FormControl>> controls_;
+    FormControl* pressed_ = nullptr; // took a left press and has the mouse captured
+    bool pressClicks_ = false;       // its release is a click (not after a double-click)
+    bool focused_ = false;
+};

@@ -1,0 +1,83 @@
+// The program's message loops: the main one and a modal form's, with the keys that act on a
+// form rather than on its focused control.
+#include "win32_toolkit.h"
+
+void Win32Toolkit::Run() {
+    ShowPending();
+    MSG msg;
+    while (!ended_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        PumpOne(msg);
+    }
+    forms_.clear();
+    destroyed_.clear();
+}
+
+void Win32Toolkit::ShowModal(FormId id, FormId owner) {
+    if (!Hosted(id)) {
+        return;
+    }
+    // Modal to the whole program: every other form stops taking input until it closes.
+    std::vector<HWND> disabled;
+    for (auto& [otherId, other] : forms_) {
+        if (otherId != id && IsWindowEnabled(other->Handle())) {
+            EnableWindow(other->Handle(), FALSE);
+            disabled.push_back(other->Handle());
+        }
+    }
+    ShowForm(id, owner);
+    ShowPending();
+    MSG msg;
+    while (!ended_ && Hosted(id) && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        PumpOne(msg);
+    }
+    for (HWND h : disabled) {
+        if (IsWindow(h)) {
+            EnableWindow(h, TRUE);
+        }
+    }
+    if (FormWindow* ownerForm = Hosted(owner)) {
+        SetActiveWindow(ownerForm->Handle());
+    }
+}
+
+void Win32Toolkit::PumpOne(MSG& msg) {
+    if (!PreTranslate(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    ShowPending();
+    destroyed_.clear();
+}
+
+// Enter and Escape press the default and cancel buttons, Ctrl+Shift+letter a button's
+// shortcut, and every character typed into a text box is reported before the box sees it.
+bool Win32Toolkit::PreTranslate(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) {
+        return false;
+    }
+    FormWindow* form = FormWindow::FromHandle(GetAncestor(msg.hwnd, GA_ROOT));
+    if (!form) {
+        return false;
+    }
+    if (msg.message == WM_CHAR) {
+        FormControl* box = form->FindWindowed(msg.hwnd);
+        if (box && box->design.kind == ControlKind::TextBox) {
+            FormEvent e{EventKind::KeyPress, box->design.id, box->design.index};
+            e.keyAscii = static_cast<int>(msg.wParam & 0xFF);
+            Raise(form->Id(), e);
+        }
+        return false;
+    }
+    const bool ctrlShift = (GetKeyState(VK_CONTROL) & 0x8000) && (GetKeyState(VK_SHIFT) & 0x8000);
+    for (const auto& c : form->Controls()) {
+        const ControlDesign& d = c->design;
+        const bool hit = (msg.wParam == VK_ESCAPE && d.isCancel) ||
+                         (msg.wParam == VK_RETURN && d.isDefault) ||
+                         (ctrlShift && d.shortcut && msg.wParam == static_cast<WPARAM>(d.shortcut));
+        if (hit) {
+            Raise(form->Id(), FormEvent{EventKind::Click, d.id, d.index});
+            return true;
+        }
+    }
+    return false;
+}

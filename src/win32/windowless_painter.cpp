@@ -1,0 +1,146 @@
+// The windowless controls: a form paints its pictures, labels and frames itself, into one
+// memory bitmap blitted at once, and finds which of them lies under the mouse.
+#include "form_window.h"
+
+#include <cstring>
+
+namespace {
+
+// Keeps drawing inside the containers around a control, as a frame clips what it holds.
+void ClipToContainers(HDC dc, const FormControl& c) {
+    for (const FormControl* up = c.container; up; up = up->container) {
+        const PixelRect r = up->InForm();
+        IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+    }
+}
+
+void DrawPicture(HDC dc, const FormControl& c, const RECT& r) {
+    if (!c.picture.bitmap) {
+        return;
+    }
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, c.picture.bitmap);
+    const SIZE size = c.picture.size;
+    if (c.design.stretch) {
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source, 0, 0, size.cx,
+                   size.cy, SRCCOPY);
+    } else {
+        // Unscaled, in the middle of its cell when smaller.
+        const int width = r.right - r.left;
+        const int height = r.bottom - r.top;
+        const int x = r.left + (size.cx < width ? (width - size.cx) / 2 : 0);
+        const int y = r.top + (size.cy < height ? (height - size.cy) / 2 : 0);
+        BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+void DrawLabel(HDC dc, const FormControl& c, const RECT& r) {
+    if (c.background.Get()) {
+        FillRect(dc, &r, c.background.Get());
+    }
+    const ControlDesign& d = c.design;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, d.foreColor ? RGB(d.foreColor->r, d.foreColor->g, d.foreColor->b) : 0);
+    HGDIOBJ old = SelectObject(dc, c.font.Get());
+    RECT box = r;
+    DrawTextA(dc, c.text.c_str(), -1, &box,
+              DT_LEFT | DT_TOP | DT_NOPREFIX | (d.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+}
+
+} // namespace
+
+HBRUSH FormWindow::BrushBehind(const FormControl& c) const {
+    for (const FormControl* up = c.container; up; up = up->container) {
+        if (up->background.Get()) {
+            return up->background.Get();
+        }
+    }
+    return background_.Get();
+}
+
+void FormWindow::Paint() {
+    PAINTSTRUCT ps;
+    HDC screen = BeginPaint(hwnd_, &ps);
+    const RECT dirty = ps.rcPaint;
+    const int width = dirty.right - dirty.left;
+    const int height = dirty.bottom - dirty.top;
+    if (width > 0 && height > 0) {
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+        HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+        SetViewportOrgEx(dc, -dirty.left, -dirty.top, nullptr);
+        FillRect(dc, &dirty, background_.Get());
+        for (const auto& owned : controls_) {
+            const FormControl& c = *owned;
+            RECT r = ToRect(c.InForm());
+            RECT overlap;
+            if (!c.Windowless() || !c.Shown() || !IntersectRect(&overlap, &r, &dirty)) {
+                continue;
+            }
+            const int saved = SaveDC(dc);
+            ClipToContainers(dc, c);
+            switch (c.design.kind) {
+            case ControlKind::Image:
+                FillRect(dc, &r, BrushBehind(c));
+                DrawPicture(dc, c, r);
+                if (c.borderStyle == 1) {
+                    FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+                }
+                break;
+            case ControlKind::Label:
+                DrawLabel(dc, c, r);
+                break;
+            default: // frames and picture boxes: their background
+                FillRect(dc, &r, c.background.Get() ? c.background.Get() : BrushBehind(c));
+                break;
+            }
+            RestoreDC(dc, saved);
+        }
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+        BitBlt(screen, dirty.left, dirty.top, width, height, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, oldBitmap);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    EndPaint(hwnd_, &ps);
+}
+
+// The windowless control on top at the point, the last one in design order that shows there.
+FormControl* FormWindow::HitTest(POINT p) {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        FormControl& c = **it;
+        if (!c.Windowless() || !c.Shown()) {
+            continue;
+        }
+        const RECT r = ToRect(c.InForm());
+        bool inside = PtInRect(&r, p) != FALSE;
+        for (const FormControl* up = c.container; inside && up; up = up->container) {
+            const RECT clip = ToRect(up->InForm());
+            inside = PtInRect(&clip, p) != FALSE;
+        }
+        if (inside) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+// A one-line label as wide as its text, so that no font's metrics cut off its last word.
+void FormWindow::FitLabel(FormControl& c) {
+    if (c.design.kind != ControlKind::Label || c.design.wordWrap || c.text.empty()) {
+        return;
+    }
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, c.font.Get());
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, c.text.c_str(), static_cast<int>(c.text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    if (extent.cx > c.placed.Right - c.placed.Left) {
+        c.placed.Right = c.placed.Left + extent.cx;
+    }
+}
