@@ -67,7 +67,7 @@ void FrmSlideShow::Form_Load() {
     PictureResId = 165;
     toolkit().SetPicture(FormId::SlideShow, Image1, 0, PictureResId);
     // The picture keeps its natural size.
-    imageWidth_ = kSlideStripPixelsWide * toolkit().Screen().twipsPerPixelX;
+    imageWidth_ = TwipsX(kSlideStripPixelsWide, toolkit().Screen()).value;
     scroll_.Reset();
     PlaceImage();
     EnableTimer(true);
@@ -76,9 +76,9 @@ void FrmSlideShow::Form_Load() {
 
 void FrmSlideShow::PlaceImage() {
     const ScreenMetrics screen = toolkit().Screen();
-    toolkit().SetControlRect(
-        FormId::SlideShow, Image1, 0,
-        ControlPixels({scroll_.Left(), 0, imageWidth_, 100 * screen.twipsPerPixelY}));
+    toolkit().SetControlRect(FormId::SlideShow, Image1, 0,
+                             ControlPixels({scroll_.Left(), 0, imageWidth_,
+                                            TwipsY(kSlideStripPixelsHigh, screen).value}));
 }
 
 void FrmSlideShow::EnableTimer(bool enabled) {

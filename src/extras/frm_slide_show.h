@@ -10,6 +10,7 @@ enum : int { Picture1 = 1, Image1, Label2, Timer1, OKButton };
 }
 
 inline constexpr int kSlideStripPixelsWide = 1440;
+inline constexpr int kSlideStripPixelsHigh = 100;
 
 // The hidden slide show: a wide picture scrolling behind a viewport.
 class FrmSlideShow final : public Form {

@@ -29,11 +29,11 @@ void FrmMain::Timer1_Timer() {
             SetTopmost(windows, hWnd(), VbTrue);
             return;
         }
-        SetLeft(static_cast<float>(rect.Right) * screen.twipsPerPixelX);
-        SetTop(static_cast<float>(rect.Bottom) * screen.twipsPerPixelY - Height());
-        SetTopmost(windows, hWnd(), ToVbBool(Top() != 0));
+        SetLeft(TwipsX(rect.Right, screen));
+        SetTop(TwipsY(rect.Bottom, screen) - Height());
+        SetTopmost(windows, hWnd(), ToVbBool(Top() != Twips(0)));
     } else if (!imOutOfSight) {
-        SetLeft(static_cast<float>(imRect.Right) * screen.twipsPerPixelX);
-        SetTop(static_cast<float>(imRect.Bottom) * screen.twipsPerPixelY - Height());
+        SetLeft(TwipsX(imRect.Right, screen));
+        SetTop(TwipsY(imRect.Bottom, screen) - Height());
     }
 }

@@ -107,8 +107,8 @@ void FrmMain::Form_Load() {
     SetChecked(mnuSendOnClick, o.SendOnClick);
     SetChecked(mnuKeepOpen, o.KeepOpen);
     if (o.StickToPM == VbFalse) {
-        SetLeft(static_cast<float>(o.SavedLeft));
-        SetTop(static_cast<float>(o.SavedTop));
+        SetLeft(Twips(static_cast<float>(o.SavedLeft)));
+        SetTop(Twips(static_cast<float>(o.SavedTop)));
     }
     // Saved on a screen that is gone, or with a smaller screen now: all of it must be in reach.
     MoveInside(WorkArea());

@@ -19,8 +19,8 @@ void FrmMain::Image1_Click() {
     FrmSmilies& palette = program_.frmSmilies;
     palette.Show(FormId::Main);
     const ScreenMetrics screen = toolkit().Screen();
-    const float screenWidth = static_cast<float>(screen.widthPixels) * screen.twipsPerPixelX;
-    const float screenHeight = static_cast<float>(screen.heightPixels) * screen.twipsPerPixelY;
+    const Twips screenWidth = ScreenWidth(screen);
+    const Twips screenHeight = ScreenHeight(screen);
     // Each size and position is read afresh: the user may have moved either window.
     if (palette.Width() + Left() > screenWidth) {
         palette.SetLeft(Left() - palette.Width());

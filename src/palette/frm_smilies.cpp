@@ -123,8 +123,8 @@ void FrmSmilies::Form_Load() {
     SmileyCodes =
         ReadCatalogue(DecodeCodeFile(text ? *text : std::string(), program_.ports.codePage).text);
     const ScreenMetrics screen = toolkit().Screen();
-    const GridLayout grid = LayOutGrid(kGridCellPixels * screen.twipsPerPixelX,
-                                       kGridCellPixels * screen.twipsPerPixelY);
+    const GridLayout grid =
+        LayOutGrid(TwipsX(kGridCellPixels, screen).value, TwipsY(kGridCellPixels, screen).value);
     for (int i = 0; i < kSmileyCount; ++i) {
         const SmileyEntry entry = LookupSmiley(SmileyCodes, i);
         const auto slot = static_cast<std::size_t>(i);
@@ -143,7 +143,7 @@ void FrmSmilies::Form_Load() {
                              ControlPixels({f1.Left, f1.Top, f1.Width, f1.Height}));
     toolkit().SetControlRect(FormId::Smilies, Frame2, 0,
                              ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height}));
-    SetSize(grid.windowWidth, grid.windowHeight);
+    SetSize(Twips(grid.windowWidth), Twips(grid.windowHeight));
     text1_.clear();
     SetTopmost(program_.ports.windows, hWnd(), VbTrue);
 }

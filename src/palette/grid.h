@@ -19,7 +19,7 @@ struct GridLayout {
     float windowHeight = 0; // outer
 };
 
-inline constexpr float kGridCellPixels = 22;
+inline constexpr int kGridCellPixels = 22;
 inline constexpr float kFrame2Height = 540;
 
 // The 8 x 8 grid of pictures and the sizes that follow from it, for a cell of

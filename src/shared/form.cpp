@@ -1,6 +1,5 @@
 #include "form.h"
 
-#include "rounding.h"
 #include "work_area.h"
 
 void Form::Load() {
@@ -79,57 +78,47 @@ void Form::Unload() {
     toolkit_.DestroyForm(id_);
 }
 
-int Form::PixelsX(float twips) {
-    return RoundHalfEvenToInt32(twips / toolkit_.Screen().twipsPerPixelX);
-}
-
-int Form::PixelsY(float twips) {
-    return RoundHalfEvenToInt32(twips / toolkit_.Screen().twipsPerPixelY);
-}
-
 PixelRect Form::ControlPixels(const DesignRect& r) {
-    const int left = PixelsX(r.left);
-    const int top = PixelsY(r.top);
-    return PixelRect{left, top, left + PixelsX(r.width), top + PixelsY(r.height)};
+    return ToPixels(r, toolkit_.Screen());
 }
 
-float Form::Left() {
-    return static_cast<float>(toolkit_.FormRect(id_).Left) * toolkit_.Screen().twipsPerPixelX;
+Twips Form::Left() {
+    return TwipsX(toolkit_.FormRect(id_).Left, toolkit_.Screen());
 }
 
-float Form::Top() {
-    return static_cast<float>(toolkit_.FormRect(id_).Top) * toolkit_.Screen().twipsPerPixelY;
+Twips Form::Top() {
+    return TwipsY(toolkit_.FormRect(id_).Top, toolkit_.Screen());
 }
 
-float Form::Width() {
+Twips Form::Width() {
     const PixelRect r = toolkit_.FormRect(id_);
-    return static_cast<float>(r.Right - r.Left) * toolkit_.Screen().twipsPerPixelX;
+    return TwipsX(r.Right - r.Left, toolkit_.Screen());
 }
 
-float Form::Height() {
+Twips Form::Height() {
     const PixelRect r = toolkit_.FormRect(id_);
-    return static_cast<float>(r.Bottom - r.Top) * toolkit_.Screen().twipsPerPixelY;
+    return TwipsY(r.Bottom - r.Top, toolkit_.Screen());
 }
 
-void Form::SetLeft(float twips) {
+void Form::SetLeft(Twips left) {
     PixelRect r = toolkit_.FormRect(id_);
-    const int x = PixelsX(twips);
+    const int x = PixelsX(left, toolkit_.Screen());
     r.Right += x - r.Left;
     r.Left = x;
     toolkit_.MoveForm(id_, r);
 }
 
-void Form::SetTop(float twips) {
+void Form::SetTop(Twips top) {
     PixelRect r = toolkit_.FormRect(id_);
-    const int y = PixelsY(twips);
+    const int y = PixelsY(top, toolkit_.Screen());
     r.Bottom += y - r.Top;
     r.Top = y;
     toolkit_.MoveForm(id_, r);
 }
 
-void Form::SetSize(float widthTwips, float heightTwips) {
+void Form::SetSize(Twips width, Twips height) {
     PixelRect r = toolkit_.FormRect(id_);
-    r.Right = r.Left + PixelsX(widthTwips);
-    r.Bottom = r.Top + PixelsY(heightTwips);
+    r.Right = r.Left + PixelsX(width, toolkit_.Screen());
+    r.Bottom = r.Top + PixelsY(height, toolkit_.Screen());
     toolkit_.MoveForm(id_, r);
 }

@@ -2,6 +2,7 @@
 #include "form_design.h"
 #include "form_event.h"
 #include "toolkit.h"
+#include "units.h"
 
 // One of the program's windows: its loaded state, showing and unloading, and its position
 // in twips. Loading builds the window from the form's design and runs Form_Load.
@@ -25,13 +26,13 @@ class Form {
     void Unload();
 
     Hwnd hWnd() { return toolkit_.FormHandle(id_); }
-    float Left();
-    float Top();
-    float Width();
-    float Height();
-    void SetLeft(float twips);
-    void SetTop(float twips);
-    void SetSize(float widthTwips, float heightTwips);
+    Twips Left();
+    Twips Top();
+    Twips Width();
+    Twips Height();
+    void SetLeft(Twips left);
+    void SetTop(Twips top);
+    void SetSize(Twips width, Twips height);
     // The work area of the screen the form is on, or nearest to.
     PixelRect WorkArea();
     // Moves the form, if need be, so that all of it lies inside the area.
@@ -44,8 +45,6 @@ class Form {
     virtual void Form_Unload() {}
 
     Toolkit& toolkit() { return toolkit_; }
-    int PixelsX(float twips);
-    int PixelsY(float twips);
     PixelRect ControlPixels(const DesignRect& twips);
 
   private:

@@ -1,4 +1,6 @@
 #pragma once
+#include "window_system.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,7 +36,8 @@ struct ControlDesign {
     int index = 0;     // position in a control array
     int container = 0; // id of the enclosing control, 0 for the form
     ControlKind kind = ControlKind::Label;
-    DesignRect rect;
+    DesignRect rect;  // twips, within its container
+    PixelRect pixels; // the same in pixels, for the platform (DesignInPixels)
     std::string caption;
     FontDesign font;
     std::optional<Color> foreColor;
@@ -67,7 +70,8 @@ struct FormDesign {
     FormId id = FormId::Main;
     std::string caption;
     FormBorder border = FormBorder::None;
-    DesignRect rect; // Left/Top on screen; Width/Height outer (clientSize: client area)
+    DesignRect rect;  // twips: Left/Top on screen; Width/Height outer (clientSize: client area)
+    PixelRect pixels; // the same in pixels, for the platform (DesignInPixels)
     bool clientSize = false;
     StartPosition start = StartPosition::Manual;
     Color backColor;
@@ -87,5 +91,5 @@ struct ScreenMetrics {
     float twipsPerPixelY = 15;
 };
 
-// The same design with every position and size in whole pixels.
+// The same design with every rectangle's pixels filled in (units.cpp).
 FormDesign DesignInPixels(const FormDesign& design, const ScreenMetrics& screen);

@@ -46,14 +46,14 @@ void LoadOptions(OptionsRecord& options, SettingsStore& store) {
         ParseSavedPosition(store.GetSetting(kSettingsApp, kSettingsSection, "top", "100"));
 }
 
-void SaveOptions(OptionsRecord& options, SettingsStore& store, float launcherLeft,
-                 float launcherTop) {
+void SaveOptions(OptionsRecord& options, SettingsStore& store, Twips launcherLeft,
+                 Twips launcherTop) {
     WriteSwitch(store, "StayOnTop", options.StayOnTop);
     WriteSwitch(store, "SendOnCLick", options.SendOnClick);
     WriteSwitch(store, "StickToPM", options.StickToPM);
     WriteSwitch(store, "KeepOpen", options.KeepOpen);
-    options.SavedLeft = RoundHalfEvenToInt32(launcherLeft);
-    options.SavedTop = RoundHalfEvenToInt32(launcherTop);
+    options.SavedLeft = RoundHalfEvenToInt32(launcherLeft.value);
+    options.SavedTop = RoundHalfEvenToInt32(launcherTop.value);
     store.SaveSetting(kSettingsApp, kSettingsSection, "Left", std::to_string(options.SavedLeft));
     store.SaveSetting(kSettingsApp, kSettingsSection, "top", std::to_string(options.SavedTop));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "settings_store.h"
+#include "units.h"
 #include "vb_bool.h"
 
 #include <cstdint>
@@ -18,8 +19,8 @@ inline constexpr const char* kSettingsApp = "FizzmoLite";
 inline constexpr const char* kSettingsSection = "Settings";
 
 void LoadOptions(OptionsRecord& options, SettingsStore& store);
-void SaveOptions(OptionsRecord& options, SettingsStore& store, float launcherLeft,
-                 float launcherTop);
+void SaveOptions(OptionsRecord& options, SettingsStore& store, Twips launcherLeft,
+                 Twips launcherTop);
 
 // A stored position: a plain decimal 32-bit integer, anything else reads as 100.
 std::int32_t ParseSavedPosition(const std::string& text);

@@ -61,14 +61,13 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 FormWindow::FormWindow(Win32Toolkit& toolkit, const FormDesign& d) : toolkit_(toolkit), design_(d) {
     background_.Reset(CreateSolidBrush(ToColorRef(d.backColor)));
-    RECT outer{0, 0, static_cast<LONG>(d.rect.width), static_cast<LONG>(d.rect.height)};
+    RECT outer{0, 0, d.pixels.Right - d.pixels.Left, d.pixels.Bottom - d.pixels.Top};
     if (d.clientSize) {
         AdjustWindowRectEx(&outer, FormStyle(d), FALSE, FormExStyle(d));
     }
-    CreateWindowExA(FormExStyle(d), kFormClass, d.caption.c_str(), FormStyle(d),
-                    static_cast<int>(d.rect.left), static_cast<int>(d.rect.top),
-                    outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                    toolkit.Instance(), this);
+    CreateWindowExA(FormExStyle(d), kFormClass, d.caption.c_str(), FormStyle(d), d.pixels.Left,
+                    d.pixels.Top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                    nullptr, toolkit.Instance(), this);
     if (d.iconResource) {
         HICON icon = LoadIconA(toolkit.Instance(), MAKEINTRESOURCEA(d.iconResource));
         SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -106,10 +105,7 @@ void FormWindow::CreateControl(const ControlDesign& d) {
     c.container = d.container ? Find(d.container, 0) : nullptr;
     c.borderStyle = d.borderStyle;
     c.text = d.caption;
-    const int x = static_cast<int>(d.rect.left);
-    const int y = static_cast<int>(d.rect.top);
-    c.placed =
-        PixelRect{x, y, x + static_cast<int>(d.rect.width), y + static_cast<int>(d.rect.height)};
+    c.placed = d.pixels;
     if (d.backColor) {
         c.background.Reset(CreateSolidBrush(ToColorRef(*d.backColor)));
     }

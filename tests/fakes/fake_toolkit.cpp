@@ -41,10 +41,7 @@ std::vector<std::string> FakeToolkit::CallsStartingWith(const std::string& prefi
 void FakeToolkit::CreateForm(const FormDesign& design) {
     calls.push_back("Create " + Name(design.id));
     designs[design.id] = design;
-    const auto l = static_cast<int>(design.rect.left);
-    const auto t = static_cast<int>(design.rect.top);
-    rects[design.id] = {l, t, l + static_cast<int>(design.rect.width),
-                        t + static_cast<int>(design.rect.height)};
+    rects[design.id] = design.pixels;
     visible[design.id] = false;
 }
 

@@ -17,8 +17,8 @@ struct Docking : ::testing::Test, World {
         program.Start();
         Clear();
     }
-    float Left() { return program.frmMain.Left(); }
-    float Top() { return program.frmMain.Top(); }
+    float Left() { return program.frmMain.Left().value; }
+    float Top() { return program.frmMain.Top().value; }
 };
 
 TEST_F(Docking, BesideTheWholeWindowWithStayOnTopOff) {

@@ -57,7 +57,7 @@ TEST(Options, LowerCaseTReadsOffAndIsSavedAsF) {
     Store(store, "StayOnTop", "t");
     OptionsRecord options;
     LoadOptions(options, store);
-    SaveOptions(options, store, 0, 0);
+    SaveOptions(options, store, Twips(0), Twips(0));
     EXPECT_EQ(Stored(store, "StayOnTop"), "F");
 }
 
@@ -68,7 +68,7 @@ TEST(Options, SaveWritesSwitchesThenPositionInOrder) {
     options.SendOnClick = VbTrue;
     options.StickToPM = VbTrue;
     options.KeepOpen = VbTrue;
-    SaveOptions(options, store, 1500.0f, -30.0f);
+    SaveOptions(options, store, Twips(1500.0f), Twips(-30.0f));
     EXPECT_EQ(store.writes, (std::vector<std::string>{"StayOnTop=F", "SendOnCLick=T", "StickToPM=T",
                                                       "KeepOpen=T", "Left=1500", "top=-30"}));
     EXPECT_EQ(options.SavedLeft, 1500);
@@ -78,10 +78,10 @@ TEST(Options, SaveWritesSwitchesThenPositionInOrder) {
 TEST(Options, SavedPositionRoundsHalvesToEven) {
     FakeSettingsStore store;
     OptionsRecord options;
-    SaveOptions(options, store, 1502.5f, 1503.5f);
+    SaveOptions(options, store, Twips(1502.5f), Twips(1503.5f));
     EXPECT_EQ(Stored(store, "Left"), "1502");
     EXPECT_EQ(Stored(store, "top"), "1504");
-    SaveOptions(options, store, -2.5f, 7.4999f);
+    SaveOptions(options, store, Twips(-2.5f), Twips(7.4999f));
     EXPECT_EQ(Stored(store, "Left"), "-2");
     EXPECT_EQ(Stored(store, "top"), "7");
 }
@@ -134,7 +134,7 @@ TEST(Options, GarbagePositionIsReplacedBySoundTextAtNextSave) {
     Store(store, "unrelated", "keep me");
     OptionsRecord options;
     LoadOptions(options, store);
-    SaveOptions(options, store, static_cast<float>(options.SavedLeft), 20.0f);
+    SaveOptions(options, store, Twips(static_cast<float>(options.SavedLeft)), Twips(20.0f));
     EXPECT_EQ(Stored(store, "Left"), "100");
     EXPECT_EQ(Stored(store, "unrelated"), "keep me");
 }

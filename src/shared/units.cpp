@@ -1,0 +1,43 @@
+#include "units.h"
+
+#include "rounding.h"
+
+Twips TwipsX(int pixels, const ScreenMetrics& screen) {
+    return Twips(static_cast<float>(pixels) * screen.twipsPerPixelX);
+}
+
+Twips TwipsY(int pixels, const ScreenMetrics& screen) {
+    return Twips(static_cast<float>(pixels) * screen.twipsPerPixelY);
+}
+
+int PixelsX(Twips length, const ScreenMetrics& screen) {
+    return RoundHalfEvenToInt32(length.value / screen.twipsPerPixelX);
+}
+
+int PixelsY(Twips length, const ScreenMetrics& screen) {
+    return RoundHalfEvenToInt32(length.value / screen.twipsPerPixelY);
+}
+
+Twips ScreenWidth(const ScreenMetrics& screen) {
+    return TwipsX(screen.widthPixels, screen);
+}
+
+Twips ScreenHeight(const ScreenMetrics& screen) {
+    return TwipsY(screen.heightPixels, screen);
+}
+
+PixelRect ToPixels(const DesignRect& r, const ScreenMetrics& screen) {
+    const int left = PixelsX(Twips(r.left), screen);
+    const int top = PixelsY(Twips(r.top), screen);
+    return PixelRect{left, top, left + PixelsX(Twips(r.width), screen),
+                     top + PixelsY(Twips(r.height), screen)};
+}
+
+FormDesign DesignInPixels(const FormDesign& design, const ScreenMetrics& screen) {
+    FormDesign withPixels = design;
+    withPixels.pixels = ToPixels(design.rect, screen);
+    for (ControlDesign& control : withPixels.controls) {
+        control.pixels = ToPixels(control.rect, screen);
+    }
+    return withPixels;
+}

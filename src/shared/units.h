@@ -1,0 +1,25 @@
+#pragma once
+#include "form_design.h"
+
+// The forms measure in twips (1/1440 inch, single precision); the window system in whole
+// pixels. A length of one kind is never taken for the other: every conversion is here.
+struct Twips {
+    float value = 0;
+    constexpr Twips() = default;
+    constexpr explicit Twips(float v) : value(v) {}
+    constexpr Twips operator+(Twips o) const { return Twips(value + o.value); }
+    constexpr Twips operator-(Twips o) const { return Twips(value - o.value); }
+    constexpr auto operator<=>(const Twips&) const = default;
+};
+
+// Pixels to twips along each axis, at the screen's resolution.
+Twips TwipsX(int pixels, const ScreenMetrics& screen);
+Twips TwipsY(int pixels, const ScreenMetrics& screen);
+// Twips to the nearest whole pixel, halves to the even one.
+int PixelsX(Twips length, const ScreenMetrics& screen);
+int PixelsY(Twips length, const ScreenMetrics& screen);
+// The primary screen's size in twips.
+Twips ScreenWidth(const ScreenMetrics& screen);
+Twips ScreenHeight(const ScreenMetrics& screen);
+// A design rectangle in pixels: its corner and its size each rounded.
+PixelRect ToPixels(const DesignRect& twips, const ScreenMetrics& screen);
