@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         options.SendOnClick = flag(3);
         options.StickToPM = flag(4);
         options.KeepOpen = flag(5);
-        SaveOptions(options, store, std::stof(argv[6]), std::stof(argv[7]));
+        SaveOptions(options, store, Twips(std::stof(argv[6])), Twips(std::stof(argv[7])));
         return 0;
     }
     std::fprintf(stderr, "usage: options_probe load | save T|F T|F T|F T|F LEFT TOP\n");
