@@ -1,15 +1,17 @@
 #pragma once
 // Driving the real program's palette: its pictures, its text box, and what a click on a
-// picture must type, as the program's own catalogue reader pairs the sample code file.
+// picture must type.
 #include "fizzmo_app.h"
-#include "palette/catalogue.h"
 
 #include <string>
 #include <vector>
 
 namespace e2e {
 
-SmileyEntry Sample(int index);
+// The codes of the sample codes.dll's first two rows of pictures, in picture order.
+inline const std::vector<std::string> kSampleCodes = {":)",  ":(", ";)",   ":D", ";;)", ">:D<",
+                                                      ":-/", ":x", ":\">", ":P", ":-*", "=((",
+                                                      ":-O", "X(", ":>",   "B-)"};
 
 // The 64 pictures' screen rectangles, in picture order.
 std::vector<Rect> Pictures(const ProbeWindow& palette);

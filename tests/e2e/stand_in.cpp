@@ -10,8 +10,8 @@
 namespace e2e {
 
 std::string WindowsBin() {
-    const char* fromEnv = std::getenv("FIZZMO_WIN64_BIN_DIR");
-    return fromEnv && *fromEnv ? fromEnv : FIZZMO_WIN64_BIN_DIR;
+    const char* fromEnv = std::getenv("FIZZMO_WIN_BIN_DIR");
+    return fromEnv && *fromEnv ? fromEnv : FIZZMO_WIN_BIN_DIR;
 }
 
 std::string WindowsProgram(const std::string& name) {

@@ -8,7 +8,7 @@
 
 namespace e2e {
 
-// Folder of the 64-bit Windows programs under test.
+// Folder of the Windows programs under test ($FIZZMO_WIN_BIN_DIR; else the x86_64 build's).
 std::string WindowsBin();
 std::string WindowsProgram(const std::string& name); // WindowsBin() + "/" + name + ".exe"
 

@@ -155,6 +155,17 @@ void WineEnv::Start() {
     };
     PreparePrefix();
     StartWatchdog();
+    // Without the 32-bit Wine, wine64 may end an i686 program at once with status 0.
+    const char* target = std::getenv("FIZZMO_E2E_TARGET");
+    if (target != nullptr && std::string(target) == "i686") {
+        if (!IsExecutable("/usr/lib/wine/wine")) {
+            throw HarnessError("the i686 programs need the 32-bit Wine: install wine32:i386");
+        }
+        if (!FileExists(prefix_ + "/drive_c/windows/syswow64/kernel32.dll")) {
+            throw HarnessError("the Wine prefix " + prefix_ +
+                               " was made without the 32-bit Wine: remove it to have it made anew");
+        }
+    }
 }
 
 void WineEnv::StartXvfb() {

@@ -1,5 +1,5 @@
-// Harness for the end-to-end tests: runs the real 64-bit Windows build under Wine on a private
-// Xvfb display, from GoogleTest tests on Linux.
+// Harness for the end-to-end tests: runs the real Windows build (x86_64 or i686) under Wine on a
+// private Xvfb display, from GoogleTest tests on Linux.
 //
 // The first use of WineEnv::Get() (directly, or through any helper below that needs Wine or the
 // display) starts one Xvfb for the whole test process, makes sure the Wine prefix exists and starts
@@ -13,6 +13,8 @@
 //   FIZZMO_E2E_ARTIFACTS   where TempDir() makes the per-test folders (default: the build tree's
 //                          Testing/e2e, else /tmp/fizzmo-e2e)
 //   FIZZMO_WINEDEBUG       WINEDEBUG for the Wine children (default: -all)
+//   FIZZMO_E2E_TARGET      i686: the session fails unless the 32-bit Wine and a prefix made
+//                          with it are there
 //
 // Every subprocess is run with a timeout and always reaped.
 #pragma once
