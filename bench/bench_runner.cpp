@@ -6,8 +6,6 @@
 // BENCH_RUNS (default 5) sets how many runs each figure is the median of; BENCH_IDLE_SECONDS
 // (default 60) how long each idle run lasts.
 #include "fizzmo_app.h"
-#include "palette_driver.h"
-#include "stand_in.h"
 
 #include <signal.h>
 

@@ -1,7 +1,6 @@
 // The release zip as a Windows user gets it: unzipped into a folder of its own, in a Wine prefix
 // made for this test alone, the checker and the program run from there.
-#include "palette_driver.h"
-#include "stand_in.h"
+#include "fizzmo_app.h"
 
 #include <gtest/gtest.h>
 
