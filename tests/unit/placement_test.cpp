@@ -4,78 +4,61 @@
 
 namespace {
 
-// Screen 19200 x 14400 twips; the palette comes out 3040 x 3680 twips at 15 per pixel.
+// Screen 19200 x 14400 twips; the palette comes out 3040 x 3680 twips (203 x 245 pixels).
 struct Placement : ::testing::Test, World {
-    Placement() {
-        toolkit.screen = {1280, 960, 15, 15};
+    PixelRect PaletteWithLauncherAt(int leftTwips, int topTwips, int button = kLeftButton) {
         Store("StickToPM", "F");
-    }
-    void LauncherAt(int leftTwips, int topTwips) {
         Store("Left", std::to_string(leftTwips));
         Store("top", std::to_string(topTwips));
         program.Start();
+        return PaletteAfterClick(button);
     }
-    PixelRect PaletteAfterClick() {
-        program.frmMain.Image1_MouseUp(kLeftButton);
-        program.frmMain.Image1_Click();
+    PixelRect PaletteAfterClick(int button = kLeftButton) {
+        program.frmMain.Image1_MouseUp(button);
+        if (button == kLeftButton) {
+            program.frmMain.Image1_Click();
+        }
         return toolkit.rects[FormId::Smilies];
     }
 };
 
 TEST_F(Placement, PaletteCornerLandsOnTheLauncherCorner) {
-    LauncherAt(1500, 1200);
-    const PixelRect r = PaletteAfterClick();
-    EXPECT_EQ(r.Left, 100);
-    EXPECT_EQ(r.Top, 80);
-    EXPECT_EQ(r.Right - r.Left, 203); // 3040 twips
-    EXPECT_EQ(r.Bottom - r.Top, 245); // 3680 twips
+    EXPECT_EQ(PaletteWithLauncherAt(1500, 1200), (PixelRect{100, 80, 303, 325}));
 }
 
 TEST_F(Placement, FlipsLeftNearTheRightEdge) {
-    LauncherAt(17000, 1200);
-    const PixelRect r = PaletteAfterClick();
-    EXPECT_EQ(r.Left, 1133 - 203); // 17000 twips is pixel 1133
-    EXPECT_EQ(r.Top, 80);
+    EXPECT_EQ(PaletteWithLauncherAt(17000, 1200), (PixelRect{1133 - 203, 80, 1133, 325}));
 }
 
 TEST_F(Placement, ExactlyFittingWidthDoesNotFlip) {
-    LauncherAt(19200 - 203 * 15, 1200);
-    EXPECT_EQ(PaletteAfterClick().Left * 15, 19200 - 203 * 15);
+    EXPECT_EQ(PaletteWithLauncherAt(19200 - 203 * 15, 1200).Left * 15, 19200 - 203 * 15);
 }
 
 TEST_F(Placement, BottomRightCornerFlipsBothWaysWithoutCoveringTheLauncher) {
-    LauncherAt(19200 - 780, 14400 - 765);
-    const PixelRect r = PaletteAfterClick();
+    const PixelRect r = PaletteWithLauncherAt(19200 - 780, 14400 - 765);
     EXPECT_EQ(r.Right * 15, 19200 - 780);
     EXPECT_EQ(r.Bottom * 15, 14400 - 765);
 }
 
 TEST_F(Placement, NoLowerBoundOnAFlippedPosition) {
     toolkit.screen = {200, 200, 15, 15}; // smaller than the palette
-    LauncherAt(300, 300);
-    const PixelRect r = PaletteAfterClick();
+    const PixelRect r = PaletteWithLauncherAt(300, 300);
     EXPECT_EQ(r.Left, 20 - 203);
     EXPECT_EQ(r.Top, 20 - 245);
 }
 
-TEST_F(Placement, ReleaseOutsideThePictureOnlyPutsCornerOnCorner) {
-    LauncherAt(17000, 13000);
-    program.frmMain.Image1_MouseUp(kLeftButton);
-    const PixelRect r = toolkit.rects[FormId::Smilies];
-    EXPECT_EQ(r.Left, 1133);
-    EXPECT_EQ(r.Top, 867);
-}
-
-TEST_F(Placement, OtherButtonsDoNotOpenThePalette) {
-    LauncherAt(1500, 1200);
-    program.frmMain.Image1_MouseUp(kRightButton);
+TEST_F(Placement, ReleaseOutsideThePictureOnlyPutsCornerOnCornerOtherButtonsNothing) {
+    PaletteWithLauncherAt(17000, 13000, kRightButton);
+    EXPECT_FALSE(program.frmSmilies.Loaded());
     program.frmMain.Image1_MouseUp(4);
     EXPECT_FALSE(program.frmSmilies.Loaded());
+    program.frmMain.Image1_MouseUp(kLeftButton); // no click follows: the pointer left the picture
+    EXPECT_EQ(toolkit.rects[FormId::Smilies].Left, 1133);
+    EXPECT_EQ(toolkit.rects[FormId::Smilies].Top, 867);
 }
 
 TEST_F(Placement, PositionsAreReadAfreshOnEveryClick) {
-    LauncherAt(1500, 1200);
-    PaletteAfterClick();
+    PaletteWithLauncherAt(1500, 1200);
     toolkit.rects[FormId::Main] = {1200, 100, 1252, 151}; // the user dragged the launcher
     EXPECT_EQ(PaletteAfterClick().Left, 1200 - 203);
 }

@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <strings.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -23,8 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* kLockName = ".fizzmo-e2e-harness.lock";
-
 std::string Env(const char* name, const std::string& otherwise) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? value : otherwise;
@@ -34,19 +31,14 @@ bool IsExecutable(const std::string& path) {
     return access(path.c_str(), X_OK) == 0;
 }
 
-// Waits for the lock up to `timeout`; false when it could not be had.
-bool LockWithin(int fd, int operation, std::chrono::seconds timeout) {
-    return WaitUntil([&] { return flock(fd, operation | LOCK_NB) == 0; }, timeout, 100ms);
-}
-
 // Run when this process ends without saying "done" on fd 3: $1 Xvfb's pid, $2 wineserver,
-// $3 WINEPREFIX, $4 the prefix's lock. The outer shell exits at once, so the watchdog is
-// nobody's child and is not killed along with this process's tree.
+// $3 WINEPREFIX. The outer shell exits at once, so the watchdog is nobody's child and is not
+// killed along with this process's tree.
 constexpr const char* kWatchdogScript =
     "( trap '' HUP INT TERM PIPE\n"
     "  if read -r msg <&3 && [ \"$msg\" = done ]; then exit 0; fi\n"
     "  if [ \"$(cat /proc/$1/comm 2>/dev/null)\" = Xvfb ]; then kill -9 \"$1\"; fi\n"
-    "  WINEPREFIX=\"$3\" flock -n -x \"$4\" \"$2\" -k ) >/dev/null 2>&1 &\n";
+    "  WINEPREFIX=\"$3\" \"$2\" -k ) >/dev/null 2>&1 &\n";
 
 // A display whose lock names a process that is gone (an Xvfb that was killed) is free again.
 void RemoveStaleDisplay(const std::string& number) {
@@ -179,15 +171,9 @@ void WineEnv::StartXvfb() {
     throw HarnessError("no free X display between :90 and :199");
 }
 
+// One test process at a time uses a prefix (the suites run one after another).
 void WineEnv::PreparePrefix() {
     fs::create_directories(prefix_);
-    const std::string lockPath = prefix_ + "/" + kLockName;
-    lockFd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    // Exclusive while the prefix is made and its wineserver started; shared (one per test
-    // process using the prefix) afterwards, so that only the last one stops the wineserver.
-    if (lockFd_ < 0 || !LockWithin(lockFd_, LOCK_EX, std::chrono::seconds(420))) {
-        throw HarnessError("cannot lock the Wine prefix " + prefix_);
-    }
     if (!FileExists(prefix_ + "/system.reg")) {
         const std::string log = detail::ArtifactRoot() + "/wineboot.log";
         const CommandResult boot =
@@ -206,7 +192,6 @@ void WineEnv::PreparePrefix() {
     if (RunCommand({wineserver_, "-p"}, wineVars_, 60s, false).timedOut) {
         throw HarnessError("`wineserver -p` for " + prefix_ + " did not return within 60 s");
     }
-    flock(lockFd_, LOCK_SH);
 }
 
 void WineEnv::StartWatchdog() {
@@ -215,10 +200,9 @@ void WineEnv::StartWatchdog() {
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) {
         throw HarnessError("cannot make the watchdog's socket");
     }
-    const pid_t shell =
-        detail::Spawn({"/bin/sh", "-c", kWatchdogScript, "fizzmo-e2e-watchdog",
-                       std::to_string(xvfbPid_), wineserver_, prefix_, prefix_ + "/" + kLockName},
-                      {}, "", "", std::nullopt, fds[0]);
+    const pid_t shell = detail::Spawn({"/bin/sh", "-c", kWatchdogScript, "fizzmo-e2e-watchdog",
+                                       std::to_string(xvfbPid_), wineserver_, prefix_},
+                                      {}, "", "", std::nullopt, fds[0]);
     close(fds[0]);
     watchdogFd_ = fds[1];
     if (!WaitUntil([shell] { return detail::TryReap(shell).has_value(); }, 10s, 2ms)) {
@@ -227,14 +211,10 @@ void WineEnv::StartWatchdog() {
 }
 
 void WineEnv::Shutdown() {
-    if (lockFd_ >= 0) {
-        // The last test process using the prefix stops its wineserver, and so every program.
-        if (flock(lockFd_, LOCK_EX | LOCK_NB) == 0 && !wineserver_.empty()) {
-            RunCommand({wineserver_, "-k"}, wineVars_, 15s, false);
-            RunCommand({wineserver_, "-w"}, wineVars_, 15s, false);
-        }
-        close(lockFd_);
-        lockFd_ = -1;
+    if (!wineVars_.empty()) {
+        // Stopping the wineserver ends every program of the prefix.
+        RunCommand({wineserver_, "-k"}, wineVars_, 15s, false);
+        RunCommand({wineserver_, "-w"}, wineVars_, 15s, false);
     }
     if (xvfbPid_ > 0) {
         // Asked to go, Xvfb removes its lock file and socket; killed, it would leave them.

@@ -87,7 +87,6 @@ class WineEnv {
     EnvVars wineVars_;
     EnvVars xVars_;
     pid_t xvfbPid_ = -1;
-    int lockFd_ = -1;
     int watchdogFd_ = -1;
 };
 
