@@ -35,8 +35,7 @@ int Decode(int status) {
 namespace detail {
 
 pid_t Spawn(const std::vector<std::string>& argv, const EnvVars& env, const std::string& stdoutPath,
-            const std::string& stderrPath, const std::optional<std::string>& workingDir,
-            int extraFd) {
+            const std::string& stderrPath, const std::optional<std::string>& workingDir) {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -71,10 +70,7 @@ pid_t Spawn(const std::vector<std::string>& argv, const EnvVars& env, const std:
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
-        if (extraFd >= 0) {
-            dup2(extraFd, 3);
-        }
-        closefrom(extraFd >= 0 ? 4 : 3);
+        closefrom(3);
         Redirect(0, "", O_RDONLY);
         Redirect(1, stdoutPath, O_WRONLY | O_CREAT | O_APPEND);
         Redirect(2, stderrPath, O_WRONLY | O_CREAT | O_APPEND);

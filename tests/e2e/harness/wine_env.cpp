@@ -1,18 +1,13 @@
-// The process-wide session (one Xvfb display, the Wine prefix and its persistent wineserver),
-// the registry through reg.exe, the display through xdotool, and the test's files.
+// The session's variables, the registry through reg.exe, the display through xdotool, and the
+// test's files.
 #include "wine_harness.h"
 
-#include <fcntl.h>
 #include <strings.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <mutex>
 #include <sstream>
 #include <thread>
 
@@ -26,34 +21,6 @@ std::string Env(const char* name, const std::string& otherwise) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? value : otherwise;
 }
-
-bool IsExecutable(const std::string& path) {
-    return access(path.c_str(), X_OK) == 0;
-}
-
-// Run when this process ends without saying "done" on fd 3: $1 Xvfb's pid, $2 wineserver,
-// $3 WINEPREFIX. The outer shell exits at once, so the watchdog is nobody's child and is not
-// killed along with this process's tree.
-constexpr const char* kWatchdogScript =
-    "( trap '' HUP INT TERM PIPE\n"
-    "  if read -r msg <&3 && [ \"$msg\" = done ]; then exit 0; fi\n"
-    "  if [ \"$(cat /proc/$1/comm 2>/dev/null)\" = Xvfb ]; then kill -9 \"$1\"; fi\n"
-    "  WINEPREFIX=\"$3\" \"$2\" -k ) >/dev/null 2>&1 &\n";
-
-// A display whose lock names a process that is gone (an Xvfb that was killed) is free again.
-void RemoveStaleDisplay(const std::string& number) {
-    const std::string lock = "/tmp/.X" + number + "-lock";
-    std::ifstream in(lock);
-    long pid = 0;
-    if (in >> pid && pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-        std::remove(lock.c_str());
-        std::remove(("/tmp/.X11-unix/X" + number).c_str());
-    }
-}
-
-std::mutex gMutex;
-WineEnv* gEnv = nullptr;
-std::unique_ptr<std::string> gFailure;
 
 CommandResult Reg(std::vector<std::string> args) {
     args.insert(args.begin(), {WineEnv::kWine64, "reg"});
@@ -74,162 +41,17 @@ void XTool(std::vector<std::string> argv) {
 } // namespace
 
 WineEnv& WineEnv::Get() {
-    std::lock_guard<std::mutex> lock(gMutex);
-    if (gEnv != nullptr) {
-        return *gEnv;
-    }
-    if (gFailure) {
-        throw HarnessError(*gFailure);
-    }
-    auto* env = new WineEnv();
-    try {
-        env->Start();
-    } catch (const std::exception& error) {
-        env->Shutdown();
-        delete env;
-        gFailure = std::make_unique<std::string>(std::string("Wine test session: ") + error.what());
-        throw HarnessError(*gFailure);
-    }
-    gEnv = env; // never deleted: static destructors may still ask for it
-    std::atexit([] {
-        std::lock_guard<std::mutex> lock(gMutex);
-        gEnv->Shutdown();
-    });
-    return *gEnv;
-}
-
-void WineEnv::Start() {
-    if (!IsExecutable(kWine64)) {
-        throw HarnessError(std::string(kWine64) + " is missing: install Debian's wine64 package");
-    }
-    for (const char* candidate : {"/usr/lib/wine/wineserver64", "/usr/lib/wine/wineserver"}) {
-        if (wineserver_.empty() && IsExecutable(candidate)) {
-            wineserver_ = candidate;
+    static WineEnv env;
+    if (env.wineVars_.empty()) {
+        for (const char* name : {"DISPLAY", "WINEPREFIX", "WINEDEBUG", "WINEDLLOVERRIDES"}) {
+            if (Env(name, "").empty()) {
+                throw HarnessError(std::string(name) + " is not set: run the test in session.sh");
+            }
+            env.wineVars_[name] = Env(name, "");
         }
+        env.xVars_ = {{"DISPLAY", env.wineVars_["DISPLAY"]}};
     }
-    if (wineserver_.empty()) {
-        throw HarnessError("no wineserver in /usr/lib/wine: install Debian's wine64 package");
-    }
-    fs::create_directories(detail::ArtifactRoot());
-    StartXvfb();
-    prefix_ = fs::absolute(Env("FIZZMO_WINEPREFIX", "wineprefix")).lexically_normal().string();
-    while (prefix_.size() > 1 && prefix_.back() == '/') {
-        prefix_.pop_back();
-    }
-    wineVars_ = {{"WINEPREFIX", prefix_},
-                 {"DISPLAY", display_},
-                 {"WINEDEBUG", Env("FIZZMO_WINEDEBUG", "-all")},
-                 {"WINEDLLOVERRIDES", "mscoree,mshtml="}};
-    PreparePrefix();
-    StartWatchdog();
-    // Without the 32-bit Wine, wine64 may end an i686 program at once with status 0.
-    if (Env("FIZZMO_E2E_TARGET", "") == "i686") {
-        if (!IsExecutable("/usr/lib/wine/wine")) {
-            throw HarnessError("the i686 programs need the 32-bit Wine: install wine32:i386");
-        }
-        if (!FileExists(prefix_ + "/drive_c/windows/syswow64/kernel32.dll")) {
-            throw HarnessError("the Wine prefix " + prefix_ +
-                               " was made without the 32-bit Wine: remove it to have it made anew");
-        }
-    }
-}
-
-void WineEnv::StartXvfb() {
-    for (int number = 90; number < 200; ++number) {
-        const std::string n = std::to_string(number);
-        RemoveStaleDisplay(n);
-        if (FileExists("/tmp/.X" + n + "-lock") || FileExists("/tmp/.X11-unix/X" + n)) {
-            continue;
-        }
-        const std::string log = detail::ArtifactRoot() + "/xvfb" + n + ".log";
-        WriteFile(log, "");
-        xvfbPid_ = detail::Spawn(
-            {"Xvfb", ":" + n, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"}, {},
-            log, log);
-        std::optional<int> ended;
-        const bool up = WaitUntil(
-            [&] {
-                return (ended = detail::TryReap(xvfbPid_)) ||
-                       (FileExists("/tmp/.X11-unix/X" + n) &&
-                        RunCommand({"xdpyinfo", "-display", ":" + n}, {}, 3s).exitCode == 0);
-            },
-            10s);
-        if (up && !ended) {
-            display_ = ":" + n;
-            xVars_ = {{"DISPLAY", display_}};
-            return;
-        }
-        if (!ended) {
-            detail::KillAndReap(xvfbPid_);
-        }
-        xvfbPid_ = -1;
-        if (ReadFile(log).find("already active") == std::string::npos) {
-            throw HarnessError("Xvfb :" + n + " did not start; see " + log);
-        }
-        // Another process took this display just now: try the next.
-    }
-    throw HarnessError("no free X display between :90 and :199");
-}
-
-// One test process at a time uses a prefix (the suites run one after another).
-void WineEnv::PreparePrefix() {
-    fs::create_directories(prefix_);
-    if (!FileExists(prefix_ + "/system.reg")) {
-        const std::string log = detail::ArtifactRoot() + "/wineboot.log";
-        const CommandResult boot =
-            RunCommand({kWine64, "wineboot", "-i"}, wineVars_, 300s, false, log);
-        // Let the wineserver write the registry out and go.
-        RunCommand({wineserver_, "-w"}, wineVars_, 60s, false);
-        if (boot.exitCode != 0 || !FileExists(prefix_ + "/system.reg")) {
-            throw HarnessError("`wine64 wineboot -i` did not make the prefix " + prefix_ +
-                               "; see " + log);
-        }
-    }
-    // Stop a wineserver left by an earlier run, or one going down, so the next one is ours.
-    RunCommand({wineserver_, "-k"}, wineVars_, 60s, false);
-    RunCommand({wineserver_, "-w"}, wineVars_, 60s, false);
-    // Persistent, so that it and Wine's services need not start again for every program.
-    if (RunCommand({wineserver_, "-p"}, wineVars_, 60s, false).timedOut) {
-        throw HarnessError("`wineserver -p` for " + prefix_ + " did not return within 60 s");
-    }
-}
-
-void WineEnv::StartWatchdog() {
-    // A socket rather than a pipe: send(MSG_NOSIGNAL) cannot raise SIGPIPE should it be gone.
-    int fds[2];
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) {
-        throw HarnessError("cannot make the watchdog's socket");
-    }
-    const pid_t shell = detail::Spawn({"/bin/sh", "-c", kWatchdogScript, "fizzmo-e2e-watchdog",
-                                       std::to_string(xvfbPid_), wineserver_, prefix_},
-                                      {}, "", "", std::nullopt, fds[0]);
-    close(fds[0]);
-    watchdogFd_ = fds[1];
-    if (!WaitUntil([shell] { return detail::TryReap(shell).has_value(); }, 10s, 2ms)) {
-        detail::KillAndReap(shell);
-    }
-}
-
-void WineEnv::Shutdown() {
-    if (!wineVars_.empty()) {
-        // Stopping the wineserver ends every program of the prefix.
-        RunCommand({wineserver_, "-k"}, wineVars_, 15s, false);
-        RunCommand({wineserver_, "-w"}, wineVars_, 15s, false);
-    }
-    if (xvfbPid_ > 0) {
-        // Asked to go, Xvfb removes its lock file and socket; killed, it would leave them.
-        kill(xvfbPid_, SIGTERM);
-        if (!WaitUntil([this] { return detail::TryReap(xvfbPid_).has_value(); }, 3s, 5ms)) {
-            detail::KillAndReap(xvfbPid_);
-        }
-        xvfbPid_ = -1;
-        RemoveStaleDisplay(display_.substr(1));
-    }
-    if (watchdogFd_ >= 0) {
-        [[maybe_unused]] const ssize_t sent = send(watchdogFd_, "done\n", 5, MSG_NOSIGNAL);
-        close(watchdogFd_);
-        watchdogFd_ = -1;
-    }
+    return env;
 }
 
 void WineTest::SetUp() {
@@ -241,7 +63,7 @@ void WineTest::SetUp() {
 }
 
 std::string detail::ArtifactRoot() {
-    return Env("FIZZMO_E2E_ARTIFACTS", FIZZMO_E2E_ARTIFACT_ROOT);
+    return Env("FIZZMO_E2E_ARTIFACTS", "/tmp/fizzmo-e2e");
 }
 
 std::string ToWinePath(const std::string& linuxAbsPath) {

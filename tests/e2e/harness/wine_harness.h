@@ -1,17 +1,8 @@
-// Harness for the end-to-end tests: runs the real Windows programs (x86_64 or i686) under Wine
-// on a private Xvfb display, from GoogleTest tests on Linux.
-//
-// The first use of WineEnv::Get() starts one Xvfb for the test process, makes the Wine prefix if
-// it has no system.reg yet and starts a persistent wineserver for it; both are stopped at exit,
-// or by a watchdog should the process die without exiting. What cannot be set up throws
-// HarnessError, which fails the test: nothing is silently skipped.
-//
-// Environment read at run time:
-//   FIZZMO_WINEPREFIX      the Wine prefix (default: <current directory>/wineprefix)
-//   FIZZMO_E2E_ARTIFACTS   where TempDir() makes the per-test folders (default: the build tree's)
-//   FIZZMO_WINEDEBUG       WINEDEBUG for the Wine children (default: -all)
-//   FIZZMO_E2E_TARGET      i686: the session fails unless the 32-bit Wine and a prefix made
-//                          with it are there
+// Harness for the end-to-end tests: runs the real Windows programs (x86_64 or i686) under Wine,
+// from GoogleTest tests on Linux. Each test program runs inside session.sh, which gives it a
+// private Xvfb display (DISPLAY), the Wine prefix (WINEPREFIX) and its wineserver, and ends them.
+// What cannot be done throws HarnessError, which fails the test: nothing is silently skipped.
+// FIZZMO_E2E_ARTIFACTS names where TempDir() makes the per-test folders.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -58,36 +49,18 @@ struct Rect {
     int height = 0;
 };
 
-// The process-wide session: Xvfb display, Wine prefix and its wineserver.
+// The session that session.sh set up.
 class WineEnv {
   public:
     static constexpr const char* kWine64 = "/usr/lib/wine/wine64";
 
-    static WineEnv& Get(); // sets it up on first use; throws HarnessError when it cannot
-
-    const std::string& Display() const { return display_; } // ":90"
-    const std::string& Prefix() const { return prefix_; }
+    static WineEnv& Get(); // throws HarnessError outside a session
     const EnvVars& WineEnvVars() const { return wineVars_; } // WINEPREFIX, DISPLAY, ...
     const EnvVars& XEnvVars() const { return xVars_; }       // DISPLAY only
 
-    WineEnv(const WineEnv&) = delete;
-    WineEnv& operator=(const WineEnv&) = delete;
-
   private:
-    WineEnv() = default;
-    void Start();
-    void StartXvfb();
-    void PreparePrefix();
-    void StartWatchdog();
-    void Shutdown();
-
-    std::string display_;
-    std::string prefix_;
-    std::string wineserver_;
     EnvVars wineVars_;
     EnvVars xVars_;
-    pid_t xvfbPid_ = -1;
-    int watchdogFd_ = -1;
 };
 
 // One Windows program run by wine64, whose pid is the Windows process's (the loader execs in
@@ -168,10 +141,10 @@ class WineTest : public ::testing::Test {
 namespace detail {
 std::string ArtifactRoot();
 // Starts argv in a process group of its own; stdout and stderr appended to the files (or
-// dropped), fd 3 from extraFd when given. Throws HarnessError when it cannot start.
+// dropped). Throws HarnessError when it cannot start.
 pid_t Spawn(const std::vector<std::string>& argv, const EnvVars& env, const std::string& stdoutPath,
             const std::string& stderrPath,
-            const std::optional<std::string>& workingDir = std::nullopt, int extraFd = -1);
+            const std::optional<std::string>& workingDir = std::nullopt);
 std::optional<int> TryReap(pid_t pid); // the status once it has ended
 void KillAndReap(pid_t pid);           // SIGKILLs its group and it, and reaps it
 } // namespace detail
