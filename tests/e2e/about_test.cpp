@@ -11,11 +11,6 @@ namespace {
 
 constexpr const char* kAbout = "About FizzmoLIte";
 
-std::string Text(const Rect& r) {
-    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
-           std::to_string(r.height);
-}
-
 // Every designed control with its text at its place (twips / 15) in the 258 x 101 client area,
 // nothing else, inside an even frame under a title bar.
 void ExpectDesignedLayout(const ProbeWindow& about) {

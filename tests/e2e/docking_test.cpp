@@ -11,11 +11,6 @@ constexpr auto kFirstDock = 2s;
 // One tick interval plus the stand-in's and the probe's own delays under Wine.
 constexpr auto kFollow = 2500ms;
 
-std::string Text(const Rect& r) {
-    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
-           std::to_string(r.height);
-}
-
 // Waits for the launcher to rest beside the anchor: its left edge on the anchor's right edge
 // (one past its last column), its bottom level with the anchor's bottom. Gives what it saw last.
 ::testing::AssertionResult DocksBeside(const Rect& anchor, std::chrono::milliseconds timeout,
@@ -65,22 +60,6 @@ TEST(Docking, WindowBroughtToTheFrontTakesTheLauncher) {
     EXPECT_TRUE(DocksBeside(windows[1].input, kFollow, true));
     standIn.Command("front 0");
     EXPECT_TRUE(DocksBeside(windows[0].input, kFollow, true));
-}
-
-TEST(Docking, StickToPMOffKeepsTheSavedPosition) {
-    ResetSettings({{"StickToPM", "F"}, {"StayOnTop", "T"}, {"Left", "1500"}, {"top", "3000"}});
-    StandIn standIn({"200,150,500,400"});
-    FizzmoApp app;
-    const std::string saved = "100,200 52x51";
-    EXPECT_EQ(Text(WaitVisibleWindow("").rect), saved);
-    // Several ticks pass, and the messenger moves its window meanwhile: the launcher stays.
-    const auto moved = [&] {
-        const std::optional<ProbeWindow> launcher = VisibleWindow("");
-        return !launcher || Text(launcher->rect) != saved;
-    };
-    EXPECT_FALSE(WaitUntil(moved, kFollow, 200ms));
-    standIn.Command("move 0 400 300 500 400");
-    EXPECT_FALSE(WaitUntil(moved, kFollow, 200ms));
 }
 
 } // namespace

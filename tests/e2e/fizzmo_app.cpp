@@ -161,6 +161,11 @@ Rect Centre(const Rect& r) {
     return Rect{r.x + r.width / 2, r.y + r.height / 2, 0, 0};
 }
 
+std::string Text(const Rect& r) {
+    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
+           std::to_string(r.height);
+}
+
 void ClickCentre(const Rect& r, int button) {
     const Rect c = Centre(r);
     Click(c.x, c.y, button);

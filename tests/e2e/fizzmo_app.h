@@ -46,7 +46,8 @@ bool WaitWindowHidden(const std::string& title, std::chrono::milliseconds timeou
 // The first visible window of the class (#32768 a menu, #32770 a message box), if one comes.
 std::optional<ProbeWindow> WaitWindowOfClass(const std::string& cls);
 
-Rect Centre(const Rect& r); // a point: x, y
+Rect Centre(const Rect& r);      // a point: x, y
+std::string Text(const Rect& r); // "x,y wxh", for comparing and for messages
 void ClickCentre(const Rect& r, int button = 1);
 
 // The program in a folder of the test's own, with the sample codes.dll or the given text.

@@ -27,12 +27,6 @@ TEST(Launcher, StartsAtItsSavedPlaceOnTopAndLooksRight) {
     Screenshot(TempDir() + "/launcher.png");
 }
 
-TEST(Launcher, StayOnTopOffAtStartIsAnOrdinaryWindow) {
-    ResetSettings({{"StickToPM", "F"}, {"StayOnTop", "F"}});
-    FizzmoApp app;
-    EXPECT_FALSE(WaitVisibleWindow("").topmost);
-}
-
 TEST(Launcher, DraggedByItsRim) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "3000"}});
     FizzmoApp app;
@@ -68,22 +62,6 @@ TEST(Palette, OpensAtTheLauncherAndShowsTheCodeOnHover) {
             << "picture " << index << " shows \"" << shown << "\"";
     }
     Screenshot(TempDir() + "/palette.png");
-}
-
-TEST(Palette, FlipsToTheLaunchersOtherSideAtTheScreenEdges) {
-    // 18000 + 3040 passes the right edge (19200 twips), 14400 + 3680 the bottom (15360).
-    ResetSettings({{"StickToPM", "F"}, {"Left", "18000"}, {"top", "14400"}});
-    {
-        FizzmoApp app;
-        ExpectAt(app.OpenPalette().rect, (18000 - 3040) / 15, (14400 - 3680) / 15);
-    }
-    // Ending exactly at the edges is no overflow.
-    ResetSettings({{"StickToPM", "F"}, {"Left", "16160"}, {"top", "11680"}});
-    FizzmoApp app;
-    const Rect palette = app.OpenPalette().rect;
-    ExpectAt(palette, 16160 / 15, 11680 / 15);
-    EXPECT_NEAR(palette.x + palette.width, 1280, 1);
-    EXPECT_NEAR(palette.y + palette.height, 1024, 1);
 }
 
 TEST(Palette, ClickTypesTheCodeWithEnterAndHidesWithoutKeepOpen) {

@@ -12,11 +12,6 @@ namespace {
 
 constexpr const char* kSlideShow = "Dialog Caption";
 
-std::string Text(const Rect& r) {
-    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
-           std::to_string(r.height);
-}
-
 Rect Offset(const Rect& r, const Rect& origin) {
     return Rect{r.x - origin.x, r.y - origin.y, r.width, r.height};
 }
@@ -138,16 +133,6 @@ TEST_F(SlideShow, EmptyLabelLeavesTheWholePictureInView) {
          std::to_string(viewport.width) + "x" + std::to_string(viewport.height), "xc:black"});
     EXPECT_LE(long(viewport.width) * viewport.height - notBlack, viewport.width)
         << "something black covers the picture; see " << shot;
-}
-
-TEST_F(SlideShow, ExitFromTheLauncherEndsTheProgramWithTheShowOpen) {
-    FizzmoApp app;
-    OpenSlideShow(app);
-    app.ChooseMenuItem(FizzmoApp::kExit);
-    EXPECT_EQ(app.Process().Wait(15s), 0);
-    for (const ProbeWindow& w : ProbeWindows()) {
-        EXPECT_FALSE(w.visible || w.cls == "FizzmoForm") << "left behind: \"" << w.title << "\"";
-    }
 }
 
 } // namespace
