@@ -6,8 +6,6 @@
 // BENCH_RUNS (default 5) sets how many runs each figure is the median of; BENCH_IDLE_SECONDS
 // (default 60) how long each idle run lasts.
 #include "fizzmo_app.h"
-#include "palette_driver.h"
-#include "stand_in.h"
 
 #include <signal.h>
 
@@ -147,9 +145,9 @@ Launched Launch(const std::string& exe, const std::string& folder, const std::st
 
 // A picture whose code has four characters, for the typing figure.
 int FourCharacterPicture() {
-    for (int i = 0; i < kSmileyCount; ++i) {
-        if (Sample(i).code.size() == 4) {
-            return i;
+    for (std::size_t i = 0; i < kSampleCodes.size(); ++i) {
+        if (kSampleCodes[i].size() == 4) {
+            return static_cast<int>(i);
         }
     }
     throw HarnessError("the sample code file has no four-character code");
@@ -204,7 +202,7 @@ void InteractiveRun(Figures& f, StandIn& standIn, const std::string& exe, int ru
     f.paletteFirst.push_back(openPalette());
     const int index = FourCharacterPicture();
     const Rect picture = Pictures(WaitVisibleWindow("Smilies")).at(static_cast<std::size_t>(index));
-    const std::string code = Sample(index).code;
+    const std::string code = kSampleCodes.at(static_cast<std::size_t>(index));
     std::vector<double> later, typing;
     for (int i = 0; i < 5; ++i) {
         typing.push_back(TypeOnce(standIn, picture, code));

@@ -1,35 +1,86 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds FizzmoLite and runs it under Wine on a virtual screen beside
-# the stand-in messenger, so you can click the launcher and watch the code arrive.
-# Watch it with a VNC viewer (x11vnc is started on port 5900 when installed), or take
-# screenshots: DISPLAY=:77 import -window root shot.png
+# Installs what is missing, builds FizzmoLite and runs it under Wine beside the stand-in
+# messenger, so you can click the launcher and watch the code arrive.
+#
+# At a Linux desktop (DISPLAY names a display that answers) both open there. Otherwise they open
+# on a virtual screen (display :77, or :$FIZZMO_DISPLAY): watch it with a VNC viewer on port 5900
+# (x11vnc is started when installed) or take screenshots: DISPLAY=:77 import -window root shot.png
+#
+# The 32-bit program runs where this kernel runs 32-bit code, else the 64-bit one. Ctrl+C, or
+# Exit in the launcher's menu, ends everything this script started.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 install_packages
-build_windows
-
-DISPLAY_NUMBER="${FIZZMO_DISPLAY:-77}"
-export DISPLAY=":$DISPLAY_NUMBER" WINEPREFIX="$BUILD/wineprefix-run" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-BIN="$BUILD/x86_64/bin"
-WINE=/usr/lib/wine/wine64
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null || true; wineserver -k 2>/dev/null || true; }
-trap cleanup EXIT
-
-if ! xdpyinfo >/dev/null 2>&1; then
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    pids+=($!)
-    sleep 1
+ARCH=x86_64
+if why_not="$(kernel_runs_i386)"; then
+    install_wine32
+    ARCH=i686
+else
+    echo "== running the 64-bit program: $why_not"
 fi
+build_windows >/dev/null
+
+export WINEPREFIX="$BUILD/wineprefix-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+BIN="$BUILD/$ARCH/bin"
+WINE=/usr/lib/wine/wine64
+WINESERVER=""
+for candidate in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver /usr/bin/wineserver; do
+    if [ -x "$candidate" ]; then
+        WINESERVER="$candidate"
+        break
+    fi
+done
+[ -n "$WINESERVER" ] || { echo "no wineserver found under /usr/lib/wine" >&2; exit 1; }
+
+pids=()
+cleanup() {
+    trap - EXIT INT TERM
+    # The wineserver ends every Wine program of the prefix: the program, the stand-in and
+    # Wine's own services.
+    "$WINESERVER" -k 2>/dev/null || true
+    timeout 20 "$WINESERVER" -w 2>/dev/null || true
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    WHERE="your display $DISPLAY"
+    MANAGED=Y # your window manager handles the windows as it does any other's
+else
+    export DISPLAY=":${FIZZMO_DISPLAY:-77}"
+    WHERE="the virtual screen $DISPLAY"
+    MANAGED=N # no window manager there: windows come and go at once
+    if ! xdpyinfo >/dev/null 2>&1; then
+        Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        pids+=($!)
+        for _ in $(seq 50); do
+            xdpyinfo >/dev/null 2>&1 && break
+            sleep 0.1
+        done
+    fi
+    if command -v x11vnc >/dev/null; then
+        x11vnc -display "$DISPLAY" -forever -nopw -quiet >/dev/null 2>&1 &
+        pids+=($!)
+        WHERE="$WHERE (VNC on port 5900)"
+    fi
+fi
+
+remake_prefix_without_wow64 "$WINEPREFIX"
 [ -f "$WINEPREFIX/system.reg" ] || "$WINE" wineboot -i >/dev/null 2>&1
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-command -v x11vnc >/dev/null && { x11vnc -display "$DISPLAY" -forever -nopw -quiet >/dev/null 2>&1 & pids+=($!); }
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$MANAGED" /f >/dev/null 2>&1
 
 LOG="$BUILD/run-messenger.log"
-"$WINE" "$BIN/im_standin.exe" --log "$(winepath -w "$LOG" 2>/dev/null || echo "Z:${LOG//\//\\}")" \
-    --window 200,150,560,420 &
+"$WINE" "$BIN/im_standin.exe" --log "Z:${LOG//\//\\}" --window 200,150,560,420 &
 pids+=($!)
-echo "== FizzmoLite is running on display $DISPLAY beside the stand-in messenger."
+echo "== FizzmoLite ($ARCH) is running on $WHERE beside the stand-in messenger."
 echo "   Click the launcher (the small dark-red square), pick a picture, and the code appears"
 echo "   in the messenger's input box; its log is $LOG. Ctrl+C ends the run."
-"$WINE" "$BIN/FizzmoLite.exe"
+# In the background, so that Ctrl+C reaches the trap at once.
+"$WINE" "$BIN/FizzmoLite.exe" &
+app=$!
+pids+=($app)
+wait "$app" || true

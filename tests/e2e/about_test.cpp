@@ -1,7 +1,6 @@
 // The About box, shown modal from the launcher's menu and closed by its one button (or by Enter
 // or Escape).
 #include "fizzmo_app.h"
-#include "stand_in.h"
 
 #include <gtest/gtest.h>
 
@@ -11,183 +10,119 @@ namespace e2e {
 namespace {
 
 constexpr const char* kAbout = "About FizzmoLIte";
-constexpr int kClientWidth = 258, kClientHeight = 101; // 3870 x 1515 twips
 
-struct DesignedChild {
-    const char* cls;
-    Rect rect; // relative to the client area
-    const char* text;
-};
-
-// The design, twips / 15; the contact line is checked by its start only.
-const DesignedChild kChaos{"Button", {185, 10, 61, 21}, "Chaos"};
-const DesignedChild kDesign[] = {
-    kChaos,
-    {"FizzmoLabel", {15, 10, 87, 18}, "FizzmoLite"},
-    {"FizzmoLabel", {15, 50, 128, 16}, "Developed By Oskvel"},
-    {"FizzmoLabel", {15, 30, 232, 16}, "Yahoo Messenger Emoticon Support."},
-    {"Edit", {15, 70, 226, 21}, "E-Mail > "},
-};
-
-std::optional<ProbeChild> ChildWithText(const ProbeWindow& w, const std::string& cls,
-                                        const std::string& textStart) {
-    for (const ProbeChild& c : w.children) {
-        if (c.cls == cls && c.text.rfind(textStart, 0) == 0) {
-            return c;
-        }
-    }
-    return std::nullopt;
-}
-
-std::string Describe(const Rect& r) {
-    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
-           std::to_string(r.height);
-}
-
-// Every designed control is there with its text, at its place in the client area, and the
-// client area has the designed size inside an even frame under a title bar.
-void ExpectDesignedLayout(const ProbeWindow& about) {
-    EXPECT_EQ(about.title, kAbout);
-    const std::optional<ProbeChild> chaos = ChildWithText(about, kChaos.cls, kChaos.text);
-    ASSERT_TRUE(chaos) << "no \"Chaos\" button";
-    // The client area's origin on the screen, taken from the button's designed place.
-    const int originX = chaos->rect.x - kChaos.rect.x;
-    const int originY = chaos->rect.y - kChaos.rect.y;
-    for (const DesignedChild& d : kDesign) {
-        const std::optional<ProbeChild> c = ChildWithText(about, d.cls, d.text);
+// Every designed control at its place (twips / 15) in the 258 x 101 client area, inside an even
+// frame under a title bar: the button and the text box as windows, the labels as their text's
+// colour on the screen.
+void ExpectDesignedLayout(const ProbeWindow& about, const std::string& shot) {
+    struct Designed {
+        const char* cls;
+        Rect rect;
+        const char* text; // the contact line by its start only
+    };
+    const Designed windows[] = {
+        {"Button", {185, 10, 61, 21}, "Chaos"},
+        {"Edit", {15, 70, 226, 21}, "E-Mail > "},
+    };
+    for (const Designed& d : windows) {
+        const std::optional<ProbeChild> c = about.Child(d.cls, d.text);
         ASSERT_TRUE(c) << "no " << d.cls << " reading \"" << d.text << "\"";
         EXPECT_TRUE(c->visible) << d.text;
-        Rect at{c->rect.x - originX, c->rect.y - originY, c->rect.width, c->rect.height};
-        if (std::string(d.cls) == "FizzmoLabel") {
-            // A one-line label grows to the right when its font draws the text wider.
-            EXPECT_GE(at.width, d.rect.width) << d.text;
-            EXPECT_LE(at.width, d.rect.width + 8) << d.text;
-            at.width = d.rect.width;
-        }
-        EXPECT_EQ(Describe(at), Describe(d.rect)) << d.text;
+        EXPECT_EQ(Text(c->rect),
+                  Text(about.InClient(d.rect.x, d.rect.y, d.rect.width, d.rect.height)))
+            << d.text;
     }
-    const int left = originX - about.rect.x;
-    const int right = about.rect.x + about.rect.width - (originX + kClientWidth);
-    const int bottom = about.rect.y + about.rect.height - (originY + kClientHeight);
-    const int top = originY - about.rect.y;
-    EXPECT_EQ(right, left) << "outer " << Describe(about.rect);
-    EXPECT_EQ(bottom, left) << "outer " << Describe(about.rect);
-    EXPECT_GE(left, 0);
+    EXPECT_EQ(about.children.size(), std::size(windows)) << "the labels are no windows";
+    EXPECT_GT(about.Child("Edit")->text.size(), std::string("E-Mail > ").size());
+    struct Label {
+        Rect rect;
+        const char* colour;
+        const char* text;
+    };
+    const Label labels[] = {
+        {{15, 10, 87, 18}, "rgb(0,0,128)", "FizzmoLite"},
+        {{15, 30, 232, 16}, "rgb(128,0,128)", "Yahoo Messenger Emoticon Support."},
+        {{15, 50, 128, 16}, "rgb(128,0,128)", "Developed By Oskvel"},
+    };
+    for (const Label& l : labels) {
+        const Rect r = about.InClient(l.rect.x, l.rect.y, l.rect.width, l.rect.height);
+        // Bold italic strokes cover a good part of a line of text.
+        EXPECT_GT(PixelsOfColour(shot, r, l.colour), l.rect.width) << l.text << " in " << shot;
+    }
+    const Rect blank = about.InClient(110, 10, 60, 16); // right of the name, left of the button
+    EXPECT_EQ(PixelsOfColour(shot, blank, "rgb(0,0,128)"), 0) << shot;
+    const int left = about.client.x - about.rect.x;
+    EXPECT_EQ(about.client.width, 258);
+    EXPECT_EQ(about.client.height, 101);
+    EXPECT_EQ(about.rect.x + about.rect.width - (about.client.x + 258), left) << Text(about.rect);
+    EXPECT_EQ(about.rect.y + about.rect.height - (about.client.y + 101), left) << Text(about.rect);
     EXPECT_LE(left, 4);
-    EXPECT_GT(top, bottom + 10) << "a title bar above the client area";
-    EXPECT_EQ(about.children.size(), std::size(kDesign)) << "nothing beyond the designed controls";
+    EXPECT_GT(about.client.y - about.rect.y, left + 10) << "a title bar above the client area";
 }
 
-// The box's centre is the launcher's, give or take the odd pixel.
-void ExpectCentredOver(const ProbeWindow& about, const Rect& launcher) {
-    const int dx = (about.rect.x * 2 + about.rect.width) - (launcher.x * 2 + launcher.width);
-    const int dy = (about.rect.y * 2 + about.rect.height) - (launcher.y * 2 + launcher.height);
-    EXPECT_LE(std::abs(dx), 2) << "about " << Describe(about.rect) << ", launcher "
-                               << Describe(launcher);
-    EXPECT_LE(std::abs(dy), 2) << "about " << Describe(about.rect) << ", launcher "
-                               << Describe(launcher);
-}
-
-bool LauncherTopmost(const FizzmoApp& app) {
-    const std::optional<ProbeWindow> launcher = app.Launcher();
+bool LauncherTopmost() {
+    const std::optional<ProbeWindow> launcher = VisibleWindow("");
     return launcher && launcher->topmost;
 }
 
-void ExitThroughTheMenu(FizzmoApp& app) {
-    app.ChooseMenuItem(FizzmoApp::kExit);
-    EXPECT_EQ(app.Process().Wait(15s), 0) << "the program did not end";
-}
-
-class About : public WineTest {
-  protected:
-    void SetUp() override {
-        WineTest::SetUp();
-        // Stay On Top on, launcher in the open so the box centred over it fits the screen.
-        ResetSettings({{"StickToPM", "F"}, {"StayOnTop", "T"}, {"Left", "6000"}, {"top", "6000"}});
-    }
-};
-
-TEST_F(About, ShowsTheDesignedBoxAndChaosClosesIt) {
+TEST(About, ShowsTheDesignedBoxCentredAndClosesByEnterEscapeAndChaos) {
+    // Launcher in the open, so the box centred over it fits the screen.
+    ResetSettings({{"StickToPM", "F"}, {"StayOnTop", "T"}, {"Left", "6000"}, {"top", "6000"}});
     FizzmoApp app;
-    const ProbeWindow launcher = app.WaitVisible("");
-    EXPECT_TRUE(launcher.topmost);
+    const Rect launcher = WaitVisibleWindow("").rect;
     app.ChooseMenuItem(FizzmoApp::kAbout);
-    const ProbeWindow about = app.WaitVisible(kAbout);
-    Screenshot(TempDir() + "/about.png");
-    ExpectDesignedLayout(about);
-    ExpectCentredOver(about, launcher.rect);
-    EXPECT_FALSE(LauncherTopmost(app)) << "out of the topmost band while the box is open";
-
-    const std::optional<ProbeChild> chaos = ChildWithText(about, "Button", "Chaos");
-    ASSERT_TRUE(chaos);
-    const Rect press = Centre(chaos->rect);
-    Click(press.x, press.y);
-    EXPECT_TRUE(app.WaitHidden(kAbout));
-    EXPECT_TRUE(WaitUntil([&] { return LauncherTopmost(app); }, 5s, 100ms))
-        << "topmost again once the box is closed";
-    ExitThroughTheMenu(app);
-}
-
-TEST_F(About, EnterAndEscapeCloseItAndItOpensAlikeEachTime) {
-    FizzmoApp app;
-    app.WaitVisible("");
-    app.ChooseMenuItem(FizzmoApp::kAbout);
-    const ProbeWindow first = app.WaitVisible(kAbout);
+    const ProbeWindow about = WaitVisibleWindow(kAbout);
+    const std::string shot = TempDir() + "/about.png";
+    ASSERT_TRUE(Screenshot(shot));
+    ExpectDesignedLayout(about, shot);
+    EXPECT_LE(std::abs(Centre(about.rect).x - Centre(launcher).x), 1) << Text(about.rect);
+    EXPECT_LE(std::abs(Centre(about.rect).y - Centre(launcher).y), 1) << Text(about.rect);
+    EXPECT_FALSE(LauncherTopmost()) << "out of the topmost band while the box is open";
     Key("Return");
-    EXPECT_TRUE(app.WaitHidden(kAbout)) << "Enter did not close the box";
+    EXPECT_TRUE(WaitWindowHidden(kAbout)) << "Enter did not close the box";
 
     app.ChooseMenuItem(FizzmoApp::kAbout);
-    const ProbeWindow second = app.WaitVisible(kAbout);
-    EXPECT_EQ(Describe(second.rect), Describe(first.rect));
-    ExpectDesignedLayout(second);
-    const std::optional<ProbeChild> contact = ChildWithText(first, "Edit", "E-Mail > ");
-    const std::optional<ProbeChild> contactAgain = ChildWithText(second, "Edit", "E-Mail > ");
-    ASSERT_TRUE(contact && contactAgain);
-    EXPECT_EQ(contactAgain->text, contact->text);
-    EXPECT_GT(contact->text.size(), std::string("E-Mail > ").size()) << "an address follows";
+    EXPECT_EQ(Text(WaitVisibleWindow(kAbout).rect), Text(about.rect)) << "opens alike each time";
     Key("Escape");
-    EXPECT_TRUE(app.WaitHidden(kAbout)) << "Escape did not close the box";
-    ExitThroughTheMenu(app);
+    EXPECT_TRUE(WaitWindowHidden(kAbout)) << "Escape did not close the box";
+
+    app.ChooseMenuItem(FizzmoApp::kAbout);
+    ClickCentre(WaitVisibleWindow(kAbout).Child("Button", "Chaos")->rect);
+    EXPECT_TRUE(WaitWindowHidden(kAbout)) << "Chaos did not close the box";
+    EXPECT_TRUE(WaitUntil(LauncherTopmost, 5s, 100ms)) << "topmost again once the box is closed";
+    app.ChooseMenuItem(FizzmoApp::kExit);
+    EXPECT_EQ(app.Process().Wait(15s), 0);
 }
 
 // The box sits over the launcher; the docking moves the launcher out from under it, as the
 // launcher's timer keeps running while the box is open.
-TEST_F(About, LauncherTakesNoClicksWhileTheBoxIsOpen) {
+TEST(About, LauncherTakesNoClicksWhileTheBoxIsOpen) {
     ResetSettings({{"StickToPM", "T"}, {"StayOnTop", "T"}});
     StandIn standIn({"200,150,500,400"});
     FizzmoApp app;
-    const auto docked = [&](const Rect& input) {
-        return [&app, input] {
-            const std::optional<ProbeWindow> l = app.Launcher();
-            return l && l->rect.x == input.x + input.width &&
-                   l->rect.y == input.y + input.height - l->rect.height;
-        };
+    const auto docked = [&] {
+        const Rect input = standIn.Windows().at(0).input;
+        const std::optional<ProbeWindow> l = VisibleWindow("");
+        return l && l->rect.x == input.x + input.width &&
+               l->rect.y == input.y + input.height - l->rect.height;
     };
-    ASSERT_TRUE(WaitUntil(docked(standIn.Windows().at(0).input), 15s, 100ms));
+    ASSERT_TRUE(WaitUntil(docked, 15s, 100ms));
     app.ChooseMenuItem(FizzmoApp::kAbout);
-    const ProbeWindow about = app.WaitVisible(kAbout);
-
+    const ProbeWindow about = WaitVisibleWindow(kAbout);
     standIn.Command("move 0 650 450 500 400");
-    ASSERT_TRUE(WaitUntil(docked(standIn.Windows().at(0).input), 5s, 100ms))
-        << "the launcher did not follow the IM window while the box was open";
-    const Rect launcher = app.Launcher().value().rect;
-    Screenshot(TempDir() + "/about_and_moved_launcher.png");
-    Click(launcher.x + 26, launcher.y + 25);
-    EXPECT_FALSE(WaitUntil([&] { return app.Visible("Smilies").has_value(); }, 2s, 200ms))
+    ASSERT_TRUE(WaitUntil(docked, 5s, 100ms))
+        << "the launcher did not follow while the box was open";
+    const Rect launcher = VisibleWindow("").value().rect;
+    ClickCentre(launcher);
+    EXPECT_FALSE(WaitUntil([] { return VisibleWindow("Smilies").has_value(); }, 2s, 200ms))
         << "the palette opened behind the modal box";
-    EXPECT_TRUE(app.Visible(kAbout).has_value());
+    EXPECT_TRUE(VisibleWindow(kAbout));
 
-    const std::optional<ProbeChild> chaos = ChildWithText(about, "Button", "Chaos");
-    ASSERT_TRUE(chaos);
-    const Rect press = Centre(chaos->rect);
-    Click(press.x, press.y);
-    EXPECT_TRUE(app.WaitHidden(kAbout));
+    ClickCentre(about.Child("Button", "Chaos")->rect);
+    EXPECT_TRUE(WaitWindowHidden(kAbout));
     // The same click now opens the palette: it was the box that held it back.
-    Click(launcher.x + 26, launcher.y + 25);
-    app.WaitVisible("Smilies");
-    Key("Escape");
-    EXPECT_TRUE(app.WaitHidden("Smilies"));
-    ExitThroughTheMenu(app);
+    ClickCentre(launcher);
+    WaitVisibleWindow("Smilies");
 }
 
 } // namespace

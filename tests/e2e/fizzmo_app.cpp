@@ -1,16 +1,74 @@
 #include "fizzmo_app.h"
 
-#include "stand_in.h"
-
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
-#include <thread>
 
 namespace e2e {
+namespace {
 
 namespace fs = std::filesystem;
+
+// "left,top,right,bottom" as both probes write rectangles.
+Rect ParseRect(const std::string& text) {
+    long l = 0, t = 0, r = 0, b = 0;
+    std::sscanf(text.c_str(), "%ld,%ld,%ld,%ld", &l, &t, &r, &b);
+    return Rect{int(l), int(t), int(r - l), int(b - t)};
+}
+
+// "key=value" words up to the last key, whose value runs to the end of the line.
+std::map<std::string, std::string> Fields(const std::string& line, const std::string& lastKey) {
+    std::map<std::string, std::string> fields;
+    const std::size_t tail = line.find(" " + lastKey + "=");
+    std::istringstream in(line.substr(0, tail));
+    for (std::string word; in >> word;) {
+        const std::size_t eq = word.find('=');
+        fields[word.substr(0, eq)] = eq == std::string::npos ? "" : word.substr(eq + 1);
+    }
+    if (tail != std::string::npos) {
+        fields[lastKey] = line.substr(tail + lastKey.size() + 2);
+    }
+    return fields;
+}
+
+std::vector<std::string> LinesOf(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Wine's X11 driver without a window manager's help, so windows come and go at once.
+void UseUnmanagedWindows() {
+    static bool done = false;
+    if (!done) {
+        RegAddString("HKCU\\Software\\Wine\\X11 Driver", "Managed", "N");
+        done = true;
+    }
+}
+
+// Scan codes of the US keyboard's keys for the characters of the sample codes.
+const std::map<char, int> kKeyOf = {{')', 0x0B}, {'(', 0x0A}, {'*', 0x09}, {'-', 0x0C}, {'=', 0x0D},
+                                    {'O', 0x18}, {'P', 0x19}, {'D', 0x20}, {';', 0x27}, {':', 0x27},
+                                    {'"', 0x28}, {'X', 0x2D}, {'x', 0x2D}, {'B', 0x30}, {'<', 0x33},
+                                    {'>', 0x34}, {'/', 0x35}};
+
+} // namespace
+
+std::string WindowsProgram(const std::string& name) {
+    const char* dir = std::getenv("FIZZMO_WIN_BIN_DIR");
+    return std::string(dir != nullptr && *dir != '\0' ? dir : FIZZMO_WIN_BIN_DIR) + "/" + name +
+           ".exe";
+}
 
 void ResetSettings(const std::map<std::string, std::string>& values) {
     RegDeleteKey("HKCU\\Software\\VB and VBA Program Settings\\FizzmoLite");
@@ -23,33 +81,15 @@ std::optional<std::string> Setting(const std::string& name) {
     return RegQuery(kSettingsKey, name);
 }
 
-namespace {
-
-Rect ParseRect(const std::string& text) {
-    long l = 0, t = 0, r = 0, b = 0;
-    std::sscanf(text.c_str(), "%ld,%ld,%ld,%ld", &l, &t, &r, &b);
-    return Rect{int(l), int(t), int(r - l), int(b - t)};
-}
-
-// "key=value" words up to the last key, whose value runs to the end of the line.
-std::map<std::string, std::string> Fields(const std::string& line, const std::string& lastKey) {
-    std::map<std::string, std::string> fields;
-    const std::size_t tail = line.find(" " + lastKey + "=");
-    std::istringstream in(line.substr(0, tail));
-    std::string word;
-    while (in >> word) {
-        const std::size_t eq = word.find('=');
-        if (eq != std::string::npos) {
-            fields[word.substr(0, eq)] = word.substr(eq + 1);
+std::optional<ProbeChild> ProbeWindow::Child(const std::string& cls,
+                                             const std::string& text) const {
+    for (const ProbeChild& c : children) {
+        if (c.cls == cls && c.text.rfind(text, 0) == 0) {
+            return c;
         }
     }
-    if (tail != std::string::npos) {
-        fields[lastKey] = line.substr(tail + lastKey.size() + 2);
-    }
-    return fields;
+    return std::nullopt;
 }
-
-} // namespace
 
 std::vector<ProbeWindow> ProbeWindows() {
     const WineResult r = RunWineCaptured(WindowsProgram("window_probe"), {}, 30s);
@@ -64,11 +104,11 @@ std::vector<ProbeWindow> ProbeWindows() {
         }
         if (line.rfind("top ", 0) == 0) {
             auto f = Fields(line, "title");
-            windows.push_back(ProbeWindow{f["hwnd"],
-                                          f["class"],
+            windows.push_back(ProbeWindow{f["class"],
                                           f["visible"] == "1",
                                           f["topmost"] == "1",
                                           ParseRect(f["rect"]),
+                                          ParseRect(f["client"]),
                                           f["title"],
                                           {}});
         } else if (line.rfind("child ", 0) == 0 && !windows.empty()) {
@@ -80,49 +120,11 @@ std::vector<ProbeWindow> ProbeWindows() {
     return windows;
 }
 
-std::string PrepareProgramFolder(const std::string& folder, const FizzmoApp::Setup& setup) {
-    UseUnmanagedWindows();
-    fs::create_directories(folder);
-    fs::copy_file(WindowsProgram("FizzmoLite"), folder + "/FizzmoLite.exe",
-                  fs::copy_options::overwrite_existing);
-    fs::remove(folder + "/codes.dll");
-    if (setup.codes) {
-        WriteFile(folder + "/codes.dll", *setup.codes);
-    } else if (setup.withCodes) {
-        fs::copy_file(WindowsBin() + "/codes.dll", folder + "/codes.dll");
-    }
-    return folder + "/FizzmoLite.exe";
-}
-
-// Started from the test's folder, not its own: the code file must be found beside the .exe.
-FizzmoApp::FizzmoApp(const Setup& setup)
-    : folder_(TempDir() + "/app"),
-      process_(WineProcess::Start(PrepareProgramFolder(folder_, setup), {}, TempDir())) {}
-
-FizzmoApp::~FizzmoApp() {
-    process_.Kill();
-}
-
-std::optional<ProbeWindow> FizzmoApp::Visible(const std::string& title) const {
-    return VisibleWindow(title);
-}
-
-ProbeWindow FizzmoApp::WaitVisible(const std::string& title,
-                                   std::chrono::milliseconds timeout) const {
-    return WaitVisibleWindow(title, timeout);
-}
-
-bool FizzmoApp::WaitHidden(const std::string& title, std::chrono::milliseconds timeout) const {
-    return WaitWindowHidden(title, timeout);
-}
-
 std::optional<ProbeWindow> VisibleWindow(const std::string& title) {
     for (const ProbeWindow& w : ProbeWindows()) {
-        if (!w.visible || w.title != title) {
-            continue;
-        }
-        if (!title.empty() ||
-            (w.cls == "FizzmoForm" && w.rect.width == 52 && w.rect.height == 51)) {
+        if (w.visible && w.title == title &&
+            (!title.empty() ||
+             (w.cls == "FizzmoForm" && w.rect.width == 52 && w.rect.height == 51))) {
             return w;
         }
     }
@@ -142,22 +144,67 @@ bool WaitWindowHidden(const std::string& title, std::chrono::milliseconds timeou
     return WaitUntil([&] { return !VisibleWindow(title); }, timeout, 100ms);
 }
 
+std::optional<ProbeWindow> WaitWindowOfClass(const std::string& cls) {
+    std::optional<ProbeWindow> found;
+    WaitUntil(
+        [&] {
+            for (const ProbeWindow& w : ProbeWindows()) {
+                if (w.cls == cls && w.visible) {
+                    found = w;
+                }
+            }
+            return found.has_value();
+        },
+        15s, 100ms);
+    return found;
+}
+
+Rect Centre(const Rect& r) {
+    return Rect{r.x + r.width / 2, r.y + r.height / 2, 0, 0};
+}
+
+std::string Text(const Rect& r) {
+    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
+           std::to_string(r.height);
+}
+
+void ClickCentre(const Rect& r, int button) {
+    const Rect c = Centre(r);
+    Click(c.x, c.y, button);
+}
+
+std::string PrepareProgramFolder(const std::string& folder, const FizzmoApp::Setup& setup) {
+    UseUnmanagedWindows();
+    fs::create_directories(folder);
+    fs::copy_file(WindowsProgram("FizzmoLite"), folder + "/FizzmoLite.exe",
+                  fs::copy_options::overwrite_existing);
+    fs::remove(folder + "/codes.dll");
+    if (setup.codes) {
+        WriteFile(folder + "/codes.dll", *setup.codes);
+    } else if (setup.withCodes) {
+        fs::copy_file(fs::path(WindowsProgram("FizzmoLite")).parent_path() / "codes.dll",
+                      folder + "/codes.dll");
+    }
+    return folder + "/FizzmoLite.exe";
+}
+
+// Started from the test's folder, not its own: the code file must be found beside the .exe.
+FizzmoApp::FizzmoApp(const Setup& setup)
+    : process_(WineProcess::Start(PrepareProgramFolder(TempDir() + "/app", setup), {}, TempDir())) {
+}
+
 void FizzmoApp::ChooseMenuItem(int index) {
-    ChooseLauncherMenuItem(WaitVisible("").rect, index);
+    ChooseLauncherMenuItem(WaitVisibleWindow("").rect, index);
+}
+
+ProbeWindow FizzmoApp::OpenPalette() {
+    ClickCentre(WaitVisibleWindow("").rect);
+    return WaitVisibleWindow("Smilies");
 }
 
 void ChooseLauncherMenuItem(const Rect& launcher, int index) {
-    Click(launcher.x + 26, launcher.y + 25, 3);
-    if (!WaitUntil(
-            [] {
-                for (const ProbeWindow& w : ProbeWindows()) {
-                    if (w.cls == "#32768" && w.visible) {
-                        return true;
-                    }
-                }
-                return false;
-            },
-            10s, 100ms)) {
+    ClickCentre(launcher, 3);
+    if (!WaitWindowOfClass("#32768")) {
         throw HarnessError("the options menu did not open");
     }
     std::string keys;
@@ -167,8 +214,156 @@ void ChooseLauncherMenuItem(const Rect& launcher, int index) {
     Key(keys + "Return");
 }
 
-Rect Centre(const Rect& r) {
-    return Rect{r.x + r.width / 2, r.y + r.height / 2, 0, 0};
+// The grid's frame stands 5 pixels in; its first cell 5 and 12 pixels into the frame, and the
+// cells are 22 pixels square (75, 175 and 330 twips at 96 dots per inch).
+std::vector<Rect> Pictures(const ProbeWindow& palette) {
+    std::vector<Rect> pictures;
+    for (int i = 0; i < 64; ++i) {
+        pictures.push_back(palette.InClient(10 + 22 * (i % 8), 12 + 22 * (i / 8), 22, 22));
+    }
+    return pictures;
+}
+
+std::string Crop(const std::string& png, const Rect& r) {
+    return png + "[" + std::to_string(r.width) + "x" + std::to_string(r.height) + "+" +
+           std::to_string(r.x) + "+" + std::to_string(r.y) + "]";
+}
+
+long DifferingPixels(const std::vector<std::string>& pictures) {
+    const std::string report = TempDir() + "/compare.txt";
+    std::remove(report.c_str());
+    std::vector<std::string> argv = {"compare", "-metric", "AE"};
+    argv.insert(argv.end(), pictures.begin(), pictures.end());
+    argv.push_back("null:");
+    const int status = RunCommand(argv, {}, 30s, true, report).exitCode;
+    if (status != 0 && status != 1) {
+        throw HarnessError("compare failed: " + ReadFile(report));
+    }
+    return std::stol(ReadFile(report));
+}
+
+long PixelsOfColour(const std::string& png, const Rect& r, const std::string& colour) {
+    const std::string size = std::to_string(r.width) + "x" + std::to_string(r.height);
+    return long(r.width) * r.height -
+           DifferingPixels({"-fuzz", "15%", Crop(png, r), "-size", size, "xc:" + colour});
+}
+
+std::string Text1(const ProbeWindow& palette) {
+    const std::optional<ProbeChild> text1 = palette.Child("Edit");
+    return text1 ? text1->text : "<no text box>";
+}
+
+std::vector<std::string> Expected(const std::string& code, bool enter, int window) {
+    std::vector<std::string> lines;
+    for (char c : code) {
+        char line[96];
+        std::snprintf(line, sizeof line, "WM_CHAR window=%d kind=input wParam=%d lParam=0x%X0001",
+                      window, static_cast<unsigned char>(c), static_cast<unsigned>(kKeyOf.at(c)));
+        lines.push_back(line);
+    }
+    if (enter) {
+        lines.push_back("WM_KEYDOWN window=" + std::to_string(window) +
+                        " kind=input wParam=13 lParam=0x1C0001");
+    }
+    return lines;
+}
+
+namespace {
+
+std::string FreshFolder() {
+    static int count = 0;
+    const std::string dir = TempDir() + "/standin" + std::to_string(++count);
+    mkdir(dir.c_str(), 0755);
+    return dir;
+}
+
+std::vector<std::string> StandInArguments(const std::string& dir,
+                                          const std::vector<std::string>& specs,
+                                          const std::string& className) {
+    std::vector<std::string> args = {"--log",      ToWinePath(dir + "/log.txt"),
+                                     "--state",    ToWinePath(dir + "/state.txt"),
+                                     "--commands", ToWinePath(dir + "/commands.txt")};
+    if (!className.empty()) {
+        args.insert(args.end(), {"--class", className});
+    }
+    for (const std::string& layout : specs) {
+        args.insert(args.end(), {"--window", layout});
+    }
+    return args;
+}
+
+bool Ready(const std::string& dir) {
+    const std::vector<std::string> lines = LinesOf(dir + "/state.txt");
+    return !lines.empty() && lines.back() == "ready";
+}
+
+} // namespace
+
+StandIn::StandIn(const std::vector<std::string>& specs, const std::string& className)
+    : dir_(FreshFolder()),
+      process_(
+          (UseUnmanagedWindows(), WineProcess::Start(WindowsProgram("im_standin"),
+                                                     StandInArguments(dir_, specs, className)))) {
+    if (!WaitUntil([this] { return Ready(dir_); }, 20s)) {
+        throw HarnessError("the stand-in messenger did not come up; see " + dir_);
+    }
+}
+
+std::vector<std::string> StandIn::Log() const {
+    return LinesOf(dir_ + "/log.txt");
+}
+
+std::vector<std::string> StandIn::Received() const {
+    std::vector<std::string> out;
+    for (std::string line : Log()) {
+        const std::size_t h = line.find(" hwnd=");
+        const std::size_t end = line.find(' ', h + 1);
+        if (h != std::string::npos && end != std::string::npos) {
+            line.erase(h, end - h);
+        }
+        if (const std::size_t stamp = line.find(" us="); stamp != std::string::npos) {
+            line.erase(stamp);
+        }
+        out.push_back(line);
+    }
+    return out;
+}
+
+std::vector<StandInWindow> StandIn::Windows() const {
+    std::vector<StandInWindow> windows;
+    for (const std::string& line : LinesOf(dir_ + "/state.txt")) {
+        if (line.rfind("window ", 0) == 0) {
+            auto f = Fields(line, "");
+            windows.push_back(StandInWindow{ParseRect(f["rect"]), ParseRect(f["inputRect"])});
+        }
+    }
+    return windows;
+}
+
+void StandIn::Send(const std::string& lines) {
+    std::remove((dir_ + "/state.txt").c_str());
+    const std::string staging = dir_ + "/commands.tmp";
+    std::ofstream(staging) << lines << "\n";
+    // Renamed into place whole, so the stand-in never reads half a file.
+    std::rename(staging.c_str(), (dir_ + "/commands.txt").c_str());
+}
+
+void StandIn::Command(const std::string& lines) {
+    Send(lines);
+    if (!WaitUntil([this] { return Ready(dir_); }, 10s)) {
+        throw HarnessError("the stand-in messenger did not carry out: " + lines);
+    }
+}
+
+void StandIn::Hang(std::chrono::milliseconds duration) {
+    Send("hang " + std::to_string(duration.count()));
+    const auto hanging = [this] {
+        const std::vector<std::string> lines = LinesOf(dir_ + "/state.txt");
+        return std::find(lines.begin(), lines.end(), "hanging") != lines.end();
+    };
+    if (!WaitUntil(hanging, 10s)) {
+        throw HarnessError("the stand-in messenger did not start hanging");
+    }
 }
 
 } // namespace e2e

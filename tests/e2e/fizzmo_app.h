@@ -1,6 +1,6 @@
 #pragma once
-// The real FizzmoLite.exe under Wine, run from a folder of the test's own, with the windows it
-// shows read back through the window probe.
+// The real FizzmoLite.exe under Wine beside the stand-in messenger: starting them, reading back
+// the program's windows through the window probe, and driving its launcher, menu and palette.
 #include "wine_harness.h"
 
 #include <map>
@@ -10,12 +10,13 @@
 
 namespace e2e {
 
+// $FIZZMO_WIN_BIN_DIR/<name>.exe: the Windows programs under test.
+std::string WindowsProgram(const std::string& name);
+
 inline const std::string kSettingsKey =
     "HKCU\\Software\\VB and VBA Program Settings\\FizzmoLite\\Settings";
-
 // Removes every stored setting, then stores these (name -> text).
 void ResetSettings(const std::map<std::string, std::string>& values = {});
-// The stored text of a setting, if any.
 std::optional<std::string> Setting(const std::string& name);
 
 struct ProbeChild {
@@ -26,62 +27,106 @@ struct ProbeChild {
 };
 
 struct ProbeWindow {
-    std::string hwnd;
     std::string cls;
     bool visible = false;
     bool topmost = false;
     Rect rect;
+    Rect client; // the client area on the screen
     std::string title;
     std::vector<ProbeChild> children;
+    // A rectangle given within the client area, on the screen.
+    Rect InClient(int x, int y, int width, int height) const {
+        return Rect{client.x + x, client.y + y, width, height};
+    }
+    // The first child of the class whose text starts so.
+    std::optional<ProbeChild> Child(const std::string& cls, const std::string& text = "") const;
 };
 
 // Every top-level window of the program's classes (forms, dialogs, menus) on the desktop.
 std::vector<ProbeWindow> ProbeWindows();
-
-class FizzmoApp {
-  public:
-    struct Setup {
-        bool withCodes = true;            // copy the sample codes.dll beside the program
-        std::optional<std::string> codes; // or write this text as codes.dll
-    };
-    FizzmoApp() : FizzmoApp(Setup{}) {}
-    explicit FizzmoApp(const Setup& setup);
-    ~FizzmoApp();
-
-    WineProcess& Process() { return process_; }
-    const std::string& Folder() const { return folder_; }
-
-    // The visible window whose title is exactly this; for the launcher, whose title is empty,
-    // the 52 x 51 form.
-    std::optional<ProbeWindow> Visible(const std::string& title) const;
-    std::optional<ProbeWindow> Launcher() const { return Visible(""); }
-    // Waits until it is shown (throws HarnessError after the timeout).
-    ProbeWindow WaitVisible(const std::string& title,
-                            std::chrono::milliseconds timeout = 15s) const;
-    bool WaitHidden(const std::string& title, std::chrono::milliseconds timeout = 10s) const;
-
-    // Right-clicks the launcher's picture and picks the menu item by its place (0 = first).
-    void ChooseMenuItem(int index);
-    static constexpr int kStayOnTop = 0, kSendOnClick = 1, kStickToPM = 2, kKeepOpen = 3,
-                         kAbout = 4, kExit = 5; // the separator is not counted
-
-  private:
-    std::string folder_;
-    WineProcess process_;
-};
-
-// The visible window of the program whose title is exactly this; for the launcher, whose title
-// is empty, the 52 x 51 form. FizzmoApp's members of the same names do the same.
+// The visible window titled exactly so; "" is the launcher, the 52 x 51 form without a title.
 std::optional<ProbeWindow> VisibleWindow(const std::string& title);
 ProbeWindow WaitVisibleWindow(const std::string& title, std::chrono::milliseconds timeout = 15s);
 bool WaitWindowHidden(const std::string& title, std::chrono::milliseconds timeout = 10s);
+// The first visible window of the class (#32768 a menu, #32770 a message box), if one comes.
+std::optional<ProbeWindow> WaitWindowOfClass(const std::string& cls);
 
-// A folder with the program and, as asked, its code file; returns the program's path.
+Rect Centre(const Rect& r);      // a point: x, y
+std::string Text(const Rect& r); // "x,y wxh", for comparing and for messages
+void ClickCentre(const Rect& r, int button = 1);
+
+// The program in a folder of the test's own, with the sample codes.dll or the given text.
+class FizzmoApp {
+  public:
+    struct Setup {
+        bool withCodes = true;
+        std::optional<std::string> codes;
+    };
+    FizzmoApp() : FizzmoApp(Setup{}) {}
+    explicit FizzmoApp(const Setup& setup);
+
+    WineProcess& Process() { return process_; }
+    // Right-clicks the launcher's picture and picks the item by its place.
+    void ChooseMenuItem(int index);
+    static constexpr int kStayOnTop = 0, kSendOnClick = 1, kStickToPM = 2, kKeepOpen = 3,
+                         kAbout = 4, kExit = 5; // the separator is not counted
+    // Clicks the launcher's picture and waits for the palette.
+    ProbeWindow OpenPalette();
+
+  private:
+    WineProcess process_;
+};
+
+// A folder with the program and, as asked, its code file; gives the program's path.
 std::string PrepareProgramFolder(const std::string& folder, const FizzmoApp::Setup& setup);
 
 // Right-clicks the launcher standing at this rectangle and picks the menu item by its place.
 void ChooseLauncherMenuItem(const Rect& launcher, int index);
 
-Rect Centre(const Rect& r); // as a point in x, y
+// ImageMagick's name for a region of a picture file.
+std::string Crop(const std::string& png, const Rect& region);
+// ImageMagick's count of the pixels in which two pictures differ.
+long DifferingPixels(const std::vector<std::string>& pictures);
+// How many of the region's pixels are of this colour ("rgb(0,0,128)"), give or take 15 %.
+long PixelsOfColour(const std::string& png, const Rect& region, const std::string& colour);
+
+// The 64 pictures' screen rectangles, in picture order, and the text box's text.
+std::vector<Rect> Pictures(const ProbeWindow& palette);
+std::string Text1(const ProbeWindow& palette);
+
+// The codes of the sample codes.dll's first two rows of pictures, in picture order.
+inline const std::vector<std::string> kSampleCodes = {":)",  ":(", ";)",   ":D", ";;)", ">:D<",
+                                                      ":-/", ":x", ":\">", ":P", ":-*", "=((",
+                                                      ":-O", "X(", ":>",   "B-)"};
+// The stand-in's log lines for a typed code, with the Enter key press when asked.
+std::vector<std::string> Expected(const std::string& code, bool enter, int window = 0);
+
+struct StandInWindow {
+    Rect rect; // outer bounds
+    Rect input;
+};
+
+// The stand-in messenger: its IM windows, its log of received key messages, its commands.
+class StandIn {
+  public:
+    // One "x,y,w,h[,noinput][,titled][,dieafterchar][,hangafterchar]" per IM window, the first
+    // frontmost.
+    explicit StandIn(const std::vector<std::string>& specs, const std::string& className = "");
+
+    std::vector<std::string> Log() const;
+    // The log without window handles and arrival times, which change from run to run.
+    std::vector<std::string> Received() const;
+    std::vector<StandInWindow> Windows() const;
+    // Runs the lines ("move 0 x y w h", "front 1", "open x,y,w,h", "minimize 0"), waiting until
+    // they are done.
+    void Command(const std::string& lines);
+    // The whole messenger stops answering for this long; returns once it has stopped.
+    void Hang(std::chrono::milliseconds duration);
+
+  private:
+    void Send(const std::string& lines);
+    std::string dir_;
+    WineProcess process_;
+};
 
 } // namespace e2e

@@ -1,8 +1,7 @@
 // The real program in a hostile world: a session that ends, a messenger that stops answering,
 // a second start, code files as editors save them, windows that would be lost off the screen,
 // and the finer points of mouse handling.
-#include "palette_driver.h"
-#include "stand_in.h"
+#include "fizzmo_app.h"
 
 #include <gtest/gtest.h>
 
@@ -59,16 +58,17 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& lines)
 TEST(SessionEnd, SavesWhatTheUserChangedAndEndsTheProgram) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "3000"}});
     FizzmoApp app;
-    const Rect before = app.WaitVisible("").rect;
+    const Rect before = WaitVisibleWindow("").rect;
     app.ChooseMenuItem(FizzmoApp::kStayOnTop);
-    ASSERT_TRUE(WaitUntil([&] { return !app.WaitVisible("").topmost; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return !WaitVisibleWindow("").topmost; }, 5s, 100ms));
     DragRim(before, before.x + 152, before.y + 82);
-    ASSERT_TRUE(WaitUntil([&] { return app.Launcher()->rect.x == before.x + 150; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindow("")->rect.x == before.x + 150; }, 5s, 100ms));
 
-    const std::string wineboot = WineEnv::Get().Prefix() + "/drive_c/windows/system32/wineboot.exe";
+    const std::string wineboot =
+        WineEnv::Get().WineEnvVars().at("WINEPREFIX") + "/drive_c/windows/system32/wineboot.exe";
     EXPECT_EQ(RunWine(wineboot, {"--end-session"}, 60s), 0);
     EXPECT_TRUE(WaitUntil([&] { return !app.Process().Running(); }, 15s, 100ms));
-    EXPECT_FALSE(app.Launcher());
+    EXPECT_FALSE(VisibleWindow(""));
     EXPECT_EQ(Setting("StayOnTop"), "F");
     EXPECT_EQ(Setting("SendOnCLick"), "T");
     EXPECT_EQ(Setting("Left"), std::to_string((before.x + 150) * 15));
@@ -81,8 +81,8 @@ TEST(HungMessenger, ClicksTypeNothingNowOrLaterAndTheProgramKeepsAnswering) {
         {{"StickToPM", "F"}, {"Left", std::to_string((1280 - 52) * 15)}, {"top", "1500"}});
     StandIn standIn({"400,300,500,400"});
     FizzmoApp app(FizzmoApp::Setup{true, kShortCodes});
-    const Rect launcher = app.WaitVisible("").rect;
-    const std::vector<Rect> pictures = Pictures(OpenPalette(app));
+    const Rect launcher = WaitVisibleWindow("").rect;
+    const std::vector<Rect> pictures = Pictures(app.OpenPalette());
     const auto hang = 8s;
     standIn.Hang(hang);
     const auto hangStarted = std::chrono::steady_clock::now();
@@ -102,7 +102,7 @@ TEST(HungMessenger, ClicksTypeNothingNowOrLaterAndTheProgramKeepsAnswering) {
     std::this_thread::sleep_until(hangStarted + hang + 2s);
     EXPECT_EQ(standIn.Received(), std::vector<std::string>{});
     ClickCentre(pictures[1], 1); // the palette is hidden: this opens nothing
-    OpenPalette(app);
+    app.OpenPalette();
     ClickCentre(pictures[1]);
     EXPECT_TRUE(WaitUntil([&] { return standIn.Received().size() >= kFrown.size(); }, 5s));
     std::this_thread::sleep_for(500ms);
@@ -114,7 +114,7 @@ TEST(HungMessenger, StoppingInTheMiddleOfACodeEndsItThere) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "1500"}, {"top", "1500"}});
     StandIn standIn({"400,300,500,400,hangafterchar"});
     FizzmoApp app(FizzmoApp::Setup{true, std::string("abcd\r\n")});
-    const std::vector<Rect> pictures = Pictures(OpenPalette(app));
+    const std::vector<Rect> pictures = Pictures(app.OpenPalette());
     ClickCentre(pictures[0]);
     // The second character is not answered in time: it is the last one sent, with no Enter.
     const std::vector<std::string> cut = {Char('a', 0x1E), Char('b', 0x30)};
@@ -132,14 +132,14 @@ TEST(HungMessenger, StoppingInTheMiddleOfACodeEndsItThere) {
 TEST(SecondStart, CallsUpTheFirstLauncherAndLeavesTheSettingsAlone) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "3000"}});
     FizzmoApp app;
-    const Rect before = app.WaitVisible("").rect;
+    const Rect before = WaitVisibleWindow("").rect;
     app.ChooseMenuItem(FizzmoApp::kStayOnTop); // changed in memory, not yet saved
-    ASSERT_TRUE(WaitUntil([&] { return !app.WaitVisible("").topmost; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return !WaitVisibleWindow("").topmost; }, 5s, 100ms));
     // Dragged so far right that only its last 3 pixels show.
     DragRim(before, 1279, before.y + 2);
-    ASSERT_TRUE(WaitUntil([&] { return app.Launcher()->rect.x == 1277; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindow("")->rect.x == 1277; }, 5s, 100ms));
 
-    WineProcess second = WineProcess::Start(app.Folder() + "/FizzmoLite.exe", {}, TempDir());
+    WineProcess second = WineProcess::Start(TempDir() + "/app/FizzmoLite.exe", {}, TempDir());
     EXPECT_EQ(second.Wait(15s), 0);
     std::vector<ProbeWindow> launchers;
     EXPECT_TRUE(WaitUntil(
@@ -167,11 +167,11 @@ TEST(CodeFile, SavedByNotepadAsUtf8OrUnicodeTypesTheRightCodes) {
     std::vector<std::string> expected;
     for (const std::string& file : {"\xEF\xBB\xBF" + kShortCodes, utf16}) {
         FizzmoApp app(FizzmoApp::Setup{true, file});
-        const std::vector<Rect> pictures = Pictures(OpenPalette(app));
+        const std::vector<Rect> pictures = Pictures(app.OpenPalette());
         ClickCentre(pictures[0]);
         Append(expected, kSmile);
         EXPECT_TRUE(WaitUntil([&] { return standIn.Received().size() >= expected.size(); }, 5s));
-        OpenPalette(app);
+        app.OpenPalette();
         ClickCentre(pictures[1]);
         Append(expected, kFrown);
         EXPECT_TRUE(WaitUntil([&] { return standIn.Received().size() >= expected.size(); }, 5s));
@@ -184,7 +184,7 @@ TEST(CodeFile, AnEmptyCodeSendsNothingAndALongCodeArrivesWhole) {
     StandIn standIn({"400,300,500,400"});
     const std::string longCode(1000, 'a');
     FizzmoApp app(FizzmoApp::Setup{true, longCode + "\r\n"}); // picture 1 on have no code
-    const std::vector<Rect> pictures = Pictures(OpenPalette(app));
+    const std::vector<Rect> pictures = Pictures(app.OpenPalette());
     ClickCentre(pictures[5]);
     ClickCentre(pictures[0]);
     std::vector<std::string> expected(1000, Char('a', 0x1E));
@@ -201,28 +201,28 @@ TEST(OffScreen, DockingLeavesTheLauncherInReachWhenTheIMWindowIsOffTheScreenOrMi
     // Beside the IM window's bottom-right corner.
     ASSERT_TRUE(WaitUntil(
         [&] {
-            const auto l = app.Launcher();
+            const auto l = VisibleWindow("");
             return l && l->rect.x == 900 && l->rect.y == 700 - 51;
         },
         5s, 100ms));
     standIn.Command("move 0 -4509 -4760 500 400");
     std::this_thread::sleep_for(2500ms); // two docking ticks
-    EXPECT_EQ(app.Launcher()->rect.x, 900);
-    EXPECT_EQ(app.Launcher()->rect.y, 649);
+    EXPECT_EQ(VisibleWindow("")->rect.x, 900);
+    EXPECT_EQ(VisibleWindow("")->rect.y, 649);
 
     standIn.Command("move 0 300 200 500 400");
-    ASSERT_TRUE(WaitUntil([&] { return app.Launcher()->rect.x == 800; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindow("")->rect.x == 800; }, 5s, 100ms));
     standIn.Command("minimize 0");
     std::this_thread::sleep_for(2500ms);
-    EXPECT_EQ(app.Launcher()->rect.x, 800);
-    EXPECT_EQ(app.Launcher()->rect.y, 600 - 51);
+    EXPECT_EQ(VisibleWindow("")->rect.x, 800);
+    EXPECT_EQ(VisibleWindow("")->rect.y, 600 - 51);
 }
 
 TEST(OffScreen, LauncherSavedAlmostOffTheScreenStartsWhollyOnIt) {
     // Only 3 x 3 pixels of it would show in the bottom-right corner.
     ResetSettings({{"StickToPM", "F"}, {"Left", "19155"}, {"top", "15315"}});
     FizzmoApp app;
-    const Rect r = app.WaitVisible("").rect;
+    const Rect r = WaitVisibleWindow("").rect;
     EXPECT_EQ(r.x, 1280 - 52);
     EXPECT_EQ(r.y, 1024 - 51);
 }
@@ -231,7 +231,7 @@ TEST(Mouse, ADoubleClickOnAPictureTypesItsCodeOnce) {
     ResetSettings({{"StickToPM", "F"}, {"KeepOpen", "T"}, {"Left", "1500"}, {"top", "1500"}});
     StandIn standIn({"400,300,500,400"});
     FizzmoApp app(FizzmoApp::Setup{true, kShortCodes});
-    const std::vector<Rect> pictures = Pictures(OpenPalette(app));
+    const std::vector<Rect> pictures = Pictures(app.OpenPalette());
     const Rect at = Centre(pictures[0]);
     RunCommand({"xdotool", "mousemove", std::to_string(at.x), std::to_string(at.y), "click",
                 "--repeat", "2", "--delay", "80", "1"},
@@ -244,21 +244,16 @@ TEST(Mouse, ADoubleClickOnAPictureTypesItsCodeOnce) {
 TEST(Mouse, APressOnTheSmileyLabelDoesNotDragThePalette) {
     ResetSettings({{"StickToPM", "F"}, {"KeepOpen", "T"}, {"Left", "3000"}, {"top", "2250"}});
     FizzmoApp app;
-    const ProbeWindow palette = OpenPalette(app);
-    Rect label{};
-    for (const ProbeChild& c : palette.children) {
-        if (c.cls == "FizzmoLabel" && c.text == "Smiley") {
-            label = c.rect;
-        }
-    }
-    ASSERT_GT(label.width, 0) << "no \"Smiley\" label";
+    const ProbeWindow palette = app.OpenPalette();
+    // "Smiley": 75, 225 twips into the strip that starts 2840 twips down, 75 in.
+    const Rect label = palette.InClient(10, 204, 30, 13);
     const Rect from = Centre(label);
     RunCommand({"xdotool", "mousemove", std::to_string(from.x), std::to_string(from.y), "mousedown",
                 "1", "sleep", "0.3", "mousemove", std::to_string(from.x + 150),
                 std::to_string(from.y + 100), "sleep", "0.3", "mouseup", "1"},
                WineEnv::Get().XEnvVars(), 10s);
     std::this_thread::sleep_for(500ms);
-    const ProbeWindow after = app.WaitVisible("Smilies");
+    const ProbeWindow after = WaitVisibleWindow("Smilies");
     EXPECT_EQ(after.rect.x, palette.rect.x);
     EXPECT_EQ(after.rect.y, palette.rect.y);
 }

@@ -1,6 +1,6 @@
 // The real program on a 320 x 240 screen whose bottom 30 rows a panel reserves: every window
 // it opens stays whole and within reach.
-#include "palette_driver.h"
+#include "fizzmo_app.h"
 
 #include <gtest/gtest.h>
 
@@ -19,17 +19,17 @@ void ExpectInsideTheWorkArea(const Rect& r, const char* what) {
 TEST(SmallScreen, LauncherPaletteAndAboutBoxStayInTheWorkArea) {
     ResetSettings(); // Stick To PM on: the launcher starts at its design place, 318, 176
     FizzmoApp app;
-    const Rect launcher = app.WaitVisible("").rect;
+    const Rect launcher = WaitVisibleWindow("").rect;
     EXPECT_EQ(launcher.x, kWorkWidth - 52);
     EXPECT_EQ(launcher.y, kWorkHeight - 51);
 
     // Flipped up and left, then kept on the screen: taller than the work area, so at its top.
-    const Rect palette = OpenPalette(app).rect;
+    const Rect palette = app.OpenPalette().rect;
     EXPECT_EQ(palette.x, kWorkWidth - 52 - 203);
     EXPECT_EQ(palette.y, 0);
 
     app.ChooseMenuItem(FizzmoApp::kAbout);
-    const ProbeWindow about = app.WaitVisible("About FizzmoLIte");
+    const ProbeWindow about = WaitVisibleWindow("About FizzmoLIte");
     ExpectInsideTheWorkArea(about.rect, "the About box");
     Screenshot(TempDir() + "/small_screen_about.png");
     Key("Escape");

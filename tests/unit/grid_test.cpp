@@ -16,17 +16,6 @@ TEST(Grid, AtFifteenTwipsPerPixelCellsAre330AndTheWindow3040By3680) {
     EXPECT_EQ(layout.windowHeight, 3680);
 }
 
-TEST(Grid, CellsTouchInEveryRowAndColumn) {
-    const GridLayout layout = LayOutGrid(264, 264); // 12 twips per pixel
-    for (int i = 0; i < kSmileyCount; ++i) {
-        const TwipRect& c = layout.cells[static_cast<std::size_t>(i)];
-        EXPECT_EQ(c.Left, 75 + (i % 8) * 264) << i;
-        EXPECT_EQ(c.Top, 175 + (i / 8) * 264) << i;
-    }
-    EXPECT_EQ(layout.frame1.Width, 8 * 264 + 150);
-    EXPECT_EQ(layout.windowHeight, 8 * 264 + 250 + 540 + 250);
-}
-
 TEST(Grid, FractionalCellsRoundEachStepHalfToEven) {
     // 22 pixels at 1440/120 dpi-like factors that are not whole: 16.5 twips per cell.
     const GridLayout layout = LayOutGrid(16.5f, 16.5f);

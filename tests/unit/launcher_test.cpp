@@ -51,64 +51,45 @@ TEST(Launcher, CodeFileMustBeAnOrdinaryFileInTheProgramFolder) {
         EXPECT_TRUE(w.toolkit.ended);
         EXPECT_FALSE(w.program.frmMain.Loaded());
     }
-    World empty;
+    World empty; // an empty file is a code file
     empty.files.AddFile("codes.dll", "");
     empty.program.Start();
     EXPECT_TRUE(empty.program.frmMain.Loaded());
 }
 
-TEST(Launcher, SavedPositionAppliesOnlyWithStickToPMOff) {
-    World w;
-    w.Store("StickToPM", "F");
-    w.Store("StayOnTop", "F");
-    w.Store("Left", "3000");
-    w.Store("top", "1500");
-    w.program.Start();
-    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{200, 100, 252, 151}));
-    EXPECT_TRUE(w.TopmostCalls(kLauncherHandle).empty());
-}
-
-TEST(Launcher, SavedPositionOffEveryScreenComesBackOntoThePrimaryScreen) {
+// Primary screen 1280 x 960, another of 1024 x 768 left of it; launcher 52 x 51. Stick To PM off.
+TEST(Launcher, SavedPositionIsKeptOnSomeScreenElseBroughtOntoThePrimaryOne) {
     struct Case {
         const char* left;
         const char* top;
         PixelRect expected;
     };
-    // Primary screen 1280 x 960; launcher 52 x 51.
     for (const Case& c :
-         {Case{"-30000", "-30000", {0, 0, 52, 51}}, Case{"60000", "4500", {1228, 300, 1280, 351}},
-          Case{"3000", "2147483647", {200, 909, 252, 960}}}) {
+         {Case{"3000", "1500", {200, 100, 252, 151}},
+          Case{"-30000", "-30000", {-1024, 0, -972, 51}}, // onto the nearest screen
+          Case{"60000", "4500", {1228, 300, 1280, 351}},
+          Case{"3000", "2147483647", {200, 909, 252, 960}},
+          Case{"-9000", "1500", {-600, 100, -548, 151}}, // on the left-hand screen
+          Case{"-600", "1500", {-52, 100, 0, 151}},      // across two screens: whole onto the one
+          Case{"19155", "14355", {1228, 909, 1280, 960}}}) { // 3 x 3 pixels showing
         World w;
+        w.toolkit.monitors = {{0, 0, 1280, 960}, {-1024, 0, 0, 768}};
         w.Store("StickToPM", "F");
+        w.Store("StayOnTop", "F");
         w.Store("Left", c.left);
         w.Store("top", c.top);
         w.program.Start();
         EXPECT_EQ(w.toolkit.rects[FormId::Main], c.expected) << c.left << ", " << c.top;
+        EXPECT_TRUE(w.TopmostCalls(kLauncherHandle).empty());
     }
 }
 
-TEST(Launcher, SavedPositionOnASecondScreenIsKeptAPartlyHiddenOneComesWhollyIntoView) {
+TEST(Launcher, NotOnTheTaskbarsStripEvenAtTheDesignPlace) {
     World w;
-    w.toolkit.monitors = {{0, 0, 1280, 960}, {-1024, 0, 0, 768}};
-    w.Store("StickToPM", "F");
-    w.Store("Left", "-9000"); // x -600, on the left-hand screen
-    w.Store("top", "1500");
-    w.program.Start();
-    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{-600, 100, -548, 151}));
-
-    World edge;
-    edge.Store("StickToPM", "F");
-    edge.Store("Left", "19155"); // x 1277: 3 pixels still showing
-    edge.Store("top", "14355");  // y 957
-    edge.program.Start();
-    EXPECT_EQ(edge.toolkit.rects[FormId::Main], (PixelRect{1228, 909, 1280, 960}));
-
-    // The taskbar's strip is no place for it, docked or not: the design's place is below it.
-    World taskbar;
-    taskbar.toolkit.screen = {640, 200, 15, 15};
-    taskbar.toolkit.workAreas = {{0, 0, 640, 170}};
-    taskbar.program.Start();
-    EXPECT_EQ(taskbar.toolkit.rects[FormId::Main], (PixelRect{318, 119, 370, 170}));
+    w.toolkit.screen = {640, 200, 15, 15};
+    w.toolkit.workAreas = {{0, 0, 640, 170}};
+    w.program.Start(); // Stick To PM on: the design's place, 318, 176, is below the work area
+    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{318, 119, 370, 170}));
 }
 
 TEST(Launcher, SessionEndSavesLikeExitOnce) {
@@ -170,22 +151,27 @@ TEST(Launcher, StayOnTopItemAppliesAtOnce) {
               (std::vector<std::string>{"not topmost", "topmost"}));
 }
 
-TEST(Launcher, AboutLeavesTheTopmostBandWhileOpen) {
-    World w;
-    w.program.Start();
-    w.Clear();
-    std::vector<std::string> duringModal;
-    w.toolkit.whileModal = [&] {
-        duringModal = w.TopmostCalls(kLauncherHandle);
-        w.program.frmAbout.Command1_Click();
-    };
-    w.program.frmMain.mnuAbout_Click();
-    EXPECT_EQ(duringModal, (std::vector<std::string>{"not topmost"}));
-    EXPECT_EQ(w.TopmostCalls(kLauncherHandle),
-              (std::vector<std::string>{"not topmost", "topmost"}));
-    EXPECT_FALSE(w.program.frmAbout.Loaded());
-    EXPECT_EQ(w.toolkit.CallsStartingWith("ShowModal"),
-              (std::vector<std::string>{"ShowModal frmAbout owner frmMain"}));
+TEST(Launcher, AboutLeavesTheTopmostBandWhileOpenOnlyWithStayOnTop) {
+    for (const char* stayOnTop : {"T", "F"}) {
+        World w;
+        w.Store("StayOnTop", stayOnTop);
+        w.program.Start();
+        w.Clear();
+        std::vector<std::string> duringModal;
+        w.toolkit.whileModal = [&] {
+            duringModal = w.TopmostCalls(kLauncherHandle);
+            w.program.frmAbout.Command1_Click();
+        };
+        w.program.frmMain.mnuAbout_Click();
+        using Calls = std::vector<std::string>;
+        const bool on = stayOnTop[0] == 'T';
+        EXPECT_EQ(duringModal, on ? Calls{"not topmost"} : Calls{});
+        EXPECT_EQ(w.TopmostCalls(kLauncherHandle),
+                  (on ? Calls{"not topmost", "topmost"} : Calls{}));
+        EXPECT_FALSE(w.program.frmAbout.Loaded());
+        EXPECT_EQ(w.toolkit.CallsStartingWith("ShowModal"),
+                  (std::vector<std::string>{"ShowModal frmAbout owner frmMain"}));
+    }
 }
 
 TEST(Launcher, AboutIsCentredOverTheLauncherAndKeptOutOfTheTaskbar) {
@@ -210,16 +196,6 @@ TEST(Launcher, AboutIsCentredOverTheLauncherAndKeptOutOfTheTaskbar) {
     EXPECT_EQ(about.Bottom, 920);
 }
 
-TEST(Launcher, AboutWithStayOnTopOffDoesNotTouchTopmost) {
-    World w;
-    w.Store("StayOnTop", "F");
-    w.program.Start();
-    w.Clear();
-    w.toolkit.whileModal = [&] { w.program.frmAbout.Command1_Click(); };
-    w.program.frmMain.mnuAbout_Click();
-    EXPECT_TRUE(w.TopmostCalls(kLauncherHandle).empty());
-}
-
 TEST(Launcher, ExitSavesThenUnloadsSlideShowAndPaletteThenEnds) {
     World w;
     w.Store("KeepOpen", "F");
@@ -237,16 +213,17 @@ TEST(Launcher, ExitSavesThenUnloadsSlideShowAndPaletteThenEnds) {
 }
 
 TEST(Launcher, HiddenButtonAndPlatformCloseAlsoSave) {
-    World a;
-    a.program.Start();
-    a.program.frmMain.Command1_Click();
-    EXPECT_EQ(a.store.writes.size(), 6u);
-    EXPECT_TRUE(a.toolkit.ended);
-    World b;
-    b.program.Start();
-    b.program.Dispatch(FormId::Main, FormEvent{EventKind::CloseRequest});
-    EXPECT_EQ(b.store.writes.size(), 6u);
-    EXPECT_TRUE(b.toolkit.ended);
+    for (int way = 0; way < 2; ++way) {
+        World w;
+        w.program.Start();
+        if (way == 0) {
+            w.program.frmMain.Command1_Click();
+        } else {
+            w.program.Dispatch(FormId::Main, FormEvent{EventKind::CloseRequest});
+        }
+        EXPECT_EQ(w.store.writes.size(), 6u);
+        EXPECT_TRUE(w.toolkit.ended);
+    }
 }
 
 TEST(Launcher, RightPressOnPicturePopsUpTheMenuAtThePicturePoint) {

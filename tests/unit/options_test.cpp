@@ -5,31 +5,27 @@
 
 namespace {
 
-const std::string kApp = "FizzmoLite";
-const std::string kSection = "Settings";
+struct Store {
+    FakeSettingsStore fake;
+    std::vector<std::string>& reads = fake.reads;
+    std::vector<std::string>& writes = fake.writes;
 
-void Store(FakeSettingsStore& store, const std::string& key, const std::string& value) {
-    store.values[{kApp, kSection, key}] = value;
-}
+    void Put(const std::string& key, const std::string& value) {
+        fake.values[{"FizzmoLite", "Settings", key}] = value;
+    }
+    std::string Get(const std::string& key) {
+        return fake.values.at({"FizzmoLite", "Settings", key});
+    }
+    OptionsRecord Load() {
+        OptionsRecord options;
+        LoadOptions(options, fake);
+        return options;
+    }
+};
 
-std::string Stored(FakeSettingsStore& store, const std::string& key) {
-    return store.values.at({kApp, kSection, key});
-}
-
-TEST(Options, EveryFieldIsZeroBeforeLoading) {
-    const OptionsRecord options;
-    EXPECT_EQ(options.SendOnClick, 0);
-    EXPECT_EQ(options.StayOnTop, 0);
-    EXPECT_EQ(options.StickToPM, 0);
-    EXPECT_EQ(options.KeepOpen, 0);
-    EXPECT_EQ(options.SavedLeft, 0);
-    EXPECT_EQ(options.SavedTop, 0);
-}
-
-TEST(Options, EmptyStoreLoadsAllOnAndPosition100) {
-    FakeSettingsStore store;
-    OptionsRecord options;
-    LoadOptions(options, store);
+TEST(Options, EmptyStoreLoadsAllOnAndPosition100WritingNothing) {
+    Store store;
+    const OptionsRecord options = store.Load();
     EXPECT_EQ(options.StayOnTop, VbTrue);
     EXPECT_EQ(options.SendOnClick, VbTrue);
     EXPECT_EQ(options.StickToPM, VbTrue);
@@ -41,34 +37,26 @@ TEST(Options, EmptyStoreLoadsAllOnAndPosition100) {
     EXPECT_TRUE(store.writes.empty());
 }
 
-TEST(Options, OnlyACapitalTSwitchesOn) {
+TEST(Options, OnlyACapitalTSwitchesOnAndAnythingElseIsSavedAsF) {
     for (const std::string text : {"t", "True", "T ", " T", "", "F", "TT", "-1"}) {
-        FakeSettingsStore store;
-        Store(store, "KeepOpen", text);
-        OptionsRecord options;
-        LoadOptions(options, store);
+        Store store;
+        store.Put("KeepOpen", text);
+        OptionsRecord options = store.Load();
         EXPECT_EQ(options.KeepOpen, VbFalse) << "'" << text << "'";
         EXPECT_EQ(options.StayOnTop, VbTrue);
+        SaveOptions(options, store.fake, Twips(0), Twips(0));
+        EXPECT_EQ(store.Get("KeepOpen"), "F");
     }
 }
 
-TEST(Options, LowerCaseTReadsOffAndIsSavedAsF) {
-    FakeSettingsStore store;
-    Store(store, "StayOnTop", "t");
-    OptionsRecord options;
-    LoadOptions(options, store);
-    SaveOptions(options, store, Twips(0), Twips(0));
-    EXPECT_EQ(Stored(store, "StayOnTop"), "F");
-}
-
 TEST(Options, SaveWritesSwitchesThenPositionInOrder) {
-    FakeSettingsStore store;
+    Store store;
     OptionsRecord options;
     options.StayOnTop = VbFalse;
     options.SendOnClick = VbTrue;
     options.StickToPM = VbTrue;
     options.KeepOpen = VbTrue;
-    SaveOptions(options, store, Twips(1500.0f), Twips(-30.0f));
+    SaveOptions(options, store.fake, Twips(1500.0f), Twips(-30.0f));
     EXPECT_EQ(store.writes, (std::vector<std::string>{"StayOnTop=F", "SendOnCLick=T", "StickToPM=T",
                                                       "KeepOpen=T", "Left=1500", "top=-30"}));
     EXPECT_EQ(options.SavedLeft, 1500);
@@ -76,34 +64,26 @@ TEST(Options, SaveWritesSwitchesThenPositionInOrder) {
 }
 
 TEST(Options, SavedPositionRoundsHalvesToEven) {
-    FakeSettingsStore store;
+    Store store;
     OptionsRecord options;
-    SaveOptions(options, store, Twips(1502.5f), Twips(1503.5f));
-    EXPECT_EQ(Stored(store, "Left"), "1502");
-    EXPECT_EQ(Stored(store, "top"), "1504");
-    SaveOptions(options, store, Twips(-2.5f), Twips(7.4999f));
-    EXPECT_EQ(Stored(store, "Left"), "-2");
-    EXPECT_EQ(Stored(store, "top"), "7");
+    SaveOptions(options, store.fake, Twips(1502.5f), Twips(1503.5f));
+    EXPECT_EQ(store.Get("Left") + " " + store.Get("top"), "1502 1504");
+    SaveOptions(options, store.fake, Twips(-2.5f), Twips(7.4999f));
+    EXPECT_EQ(store.Get("Left") + " " + store.Get("top"), "-2 7");
 }
 
 TEST(Options, PositionKeysAreCaseExact) {
-    FakeSettingsStore store;
-    Store(store, "Top", "555");
-    Store(store, "left", "666");
-    Store(store, "top", "-40");
-    OptionsRecord options;
-    LoadOptions(options, store);
+    Store store;
+    store.Put("Top", "555");
+    store.Put("left", "666");
+    store.Put("top", "-40");
+    const OptionsRecord options = store.Load();
     EXPECT_EQ(options.SavedTop, -40);
     EXPECT_EQ(options.SavedLeft, 100);
 }
 
-struct PositionCase {
-    const char* text;
-    std::int32_t expected;
-};
-
 TEST(Options, StoredPositionsThatAreNotA32BitIntegerRead100) {
-    const PositionCase cases[] = {
+    const std::pair<const char*, std::int32_t> cases[] = {
         {"3000", 3000},
         {"-30", -30},
         {"0", 0},
@@ -123,20 +103,19 @@ TEST(Options, StoredPositionsThatAreNotA32BitIntegerRead100) {
         {"+-5", 100},
         {"0x10", 100},
     };
-    for (const PositionCase& c : cases) {
-        EXPECT_EQ(ParseSavedPosition(c.text), c.expected) << "'" << c.text << "'";
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(ParseSavedPosition(text), expected) << "'" << text << "'";
     }
 }
 
 TEST(Options, GarbagePositionIsReplacedBySoundTextAtNextSave) {
-    FakeSettingsStore store;
-    Store(store, "Left", "junk");
-    Store(store, "unrelated", "keep me");
-    OptionsRecord options;
-    LoadOptions(options, store);
-    SaveOptions(options, store, Twips(static_cast<float>(options.SavedLeft)), Twips(20.0f));
-    EXPECT_EQ(Stored(store, "Left"), "100");
-    EXPECT_EQ(Stored(store, "unrelated"), "keep me");
+    Store store;
+    store.Put("Left", "junk");
+    store.Put("unrelated", "keep me");
+    OptionsRecord options = store.Load();
+    SaveOptions(options, store.fake, Twips(static_cast<float>(options.SavedLeft)), Twips(20.0f));
+    EXPECT_EQ(store.Get("Left"), "100");
+    EXPECT_EQ(store.Get("unrelated"), "keep me");
 }
 
 } // namespace

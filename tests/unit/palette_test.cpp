@@ -6,11 +6,11 @@ namespace {
 
 using namespace SmiliesControls;
 
+// The palette shown once, beside an IM window, from the code file ":)", ":(", "happy".
 struct Palette : ::testing::Test, World {
     Hwnd input = 0;
     Palette() {
-        const Hwnd im = windows.AddTopLevel("IMClass");
-        input = windows.AddChild(im, "RICHEDIT", "");
+        input = windows.AddChild(windows.AddTopLevel("IMClass"), "RICHEDIT", "");
         program.Start();
         program.frmMain.Image1_Click();
     }
@@ -28,7 +28,7 @@ struct Palette : ::testing::Test, World {
 
 TEST_F(Palette, LoadFillsTheGridAndMakesItselfTopmost) {
     EXPECT_TRUE(palette().Loaded());
-    for (int i = 0; i < kSmileyCount; ++i) {
+    for (int i = 0; i < 64; ++i) {
         EXPECT_EQ(palette().BorderStyle(i), 1);
     }
     EXPECT_EQ(palette().Text1Text(), "");
@@ -36,10 +36,11 @@ TEST_F(Palette, LoadFillsTheGridAndMakesItselfTopmost) {
     ASSERT_EQ(pictures.size(), 64u);
     EXPECT_EQ(pictures.front(), "Picture frmSmilies.2(0) 101");
     EXPECT_EQ(pictures.back(), "Picture frmSmilies.2(63) 164");
-    const auto tips = toolkit.CallsStartingWith("ToolTip");
     // The short code file leaves every label empty.
+    const auto tips = toolkit.CallsStartingWith("ToolTip");
     EXPECT_EQ(tips[0], "ToolTip frmSmilies.2(0) :)   ");
     EXPECT_EQ(tips[2], "ToolTip frmSmilies.2(2) happy   ");
+    // Built where the load puts it, and not moved again.
     EXPECT_EQ(toolkit.CallsStartingWith("Rect frmSmilies.2(9)"),
               (std::vector<std::string>{"Rect frmSmilies.2(9) 27,34,49,56"}));
     EXPECT_EQ(TopmostCalls(kPaletteHandle), (std::vector<std::string>{"topmost"}));
@@ -49,7 +50,7 @@ TEST_F(Palette, HoverShowsTheTextAndDropsOnlyThatBorder) {
     palette().smiley_MouseMove(3);
     palette().smiley_MouseMove(0);
     EXPECT_EQ(palette().Text1Text(), ":)   ");
-    for (int i = 0; i < kSmileyCount; ++i) {
+    for (int i = 0; i < 64; ++i) {
         EXPECT_EQ(palette().BorderStyle(i), i == 0 ? 0 : 1) << i;
     }
     // Moving over the background changes nothing.
@@ -110,31 +111,28 @@ TEST_F(Palette, DeactivationAndLostFocusHideWhateverKeepOpenSays) {
     EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
 }
 
-TEST_F(Palette, ShowingAgainAfterHidingDoesNotReload) {
-    palette().smiley_MouseMove(7);
+TEST_F(Palette, ShowingAgainKeepsItsStateAndClosingRereadsTheFile) {
+    palette().smiley_MouseMove(1);
     palette().Hide();
     Clear();
     program.frmMain.Image1_Click();
     EXPECT_TRUE(toolkit.CallsStartingWith("Create").empty());
-    EXPECT_EQ(palette().Text1Text(), LookupSmiley(palette().Codes(), 7).hoverText);
-}
+    EXPECT_EQ(palette().Text1Text(), ":(   ");
 
-TEST_F(Palette, CloseUnloadsAndTheNextShowingRereadsTheFile) {
-    palette().smiley_MouseMove(2);
     program.Dispatch(FormId::Smilies, FormEvent{EventKind::Click, cmdClose});
     EXPECT_FALSE(palette().Loaded());
     files.AddFile("codes.dll", ";)\r\n");
     program.frmMain.Image1_Click();
-    EXPECT_EQ(LookupSmiley(palette().Codes(), 0).code, ";)");
-    EXPECT_EQ(palette().BorderStyle(2), 1);
+    EXPECT_EQ(palette().BorderStyle(1), 1);
     EXPECT_EQ(palette().Text1Text(), "");
-}
-
-TEST_F(Palette, VanishedCodeFileGivesEmptyCodes) {
+    palette().smiley_MouseMove(0);
+    EXPECT_EQ(palette().Text1Text(), ";)   ");
+    // A code file gone by then gives empty codes.
     program.Dispatch(FormId::Smilies, FormEvent{EventKind::CloseRequest});
     files.contents.clear();
     program.frmMain.Image1_Click();
-    EXPECT_EQ(LookupSmiley(palette().Codes(), 0).hoverText, "   ");
+    palette().smiley_MouseMove(0);
+    EXPECT_EQ(palette().Text1Text(), "   ");
 }
 
 TEST_F(Palette, OnlyLeftPressesOnBackgroundAndFramesDrag) {

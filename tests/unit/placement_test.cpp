@@ -4,96 +4,72 @@
 
 namespace {
 
-// Screen 19200 x 14400 twips; the palette comes out 3040 x 3680 twips at 15 per pixel.
+// Screen 19200 x 14400 twips; the palette comes out 3040 x 3680 twips (203 x 245 pixels).
 struct Placement : ::testing::Test, World {
-    Placement() {
-        toolkit.screen = {1280, 960, 15, 15};
+    PixelRect PaletteWithLauncherAt(int leftTwips, int topTwips, int button = kLeftButton) {
         Store("StickToPM", "F");
-    }
-    void LauncherAt(int leftTwips, int topTwips) {
         Store("Left", std::to_string(leftTwips));
         Store("top", std::to_string(topTwips));
         program.Start();
+        return PaletteAfterClick(button);
     }
-    PixelRect PaletteAfterClick() {
-        program.frmMain.Image1_MouseUp(kLeftButton);
-        program.frmMain.Image1_Click();
+    PixelRect PaletteAfterClick(int button = kLeftButton) {
+        program.frmMain.Image1_MouseUp(button);
+        if (button == kLeftButton) {
+            program.frmMain.Image1_Click();
+        }
         return toolkit.rects[FormId::Smilies];
     }
 };
 
 TEST_F(Placement, PaletteCornerLandsOnTheLauncherCorner) {
-    LauncherAt(1500, 1200);
-    const PixelRect r = PaletteAfterClick();
-    EXPECT_EQ(r.Left, 100);
-    EXPECT_EQ(r.Top, 80);
-    EXPECT_EQ(r.Right - r.Left, 203); // 3040 twips
-    EXPECT_EQ(r.Bottom - r.Top, 245); // 3680 twips
+    EXPECT_EQ(PaletteWithLauncherAt(1500, 1200), (PixelRect{100, 80, 303, 325}));
 }
 
 TEST_F(Placement, FlipsLeftNearTheRightEdge) {
-    LauncherAt(17000, 1200);
-    const PixelRect r = PaletteAfterClick();
-    EXPECT_EQ(r.Left, 1133 - 203); // 17000 twips is pixel 1133
-    EXPECT_EQ(r.Top, 80);
+    EXPECT_EQ(PaletteWithLauncherAt(17000, 1200), (PixelRect{1133 - 203, 80, 1133, 325}));
 }
 
 TEST_F(Placement, ExactlyFittingWidthDoesNotFlip) {
-    LauncherAt(19200 - 203 * 15, 1200);
-    EXPECT_EQ(PaletteAfterClick().Left * 15, 19200 - 203 * 15);
+    EXPECT_EQ(PaletteWithLauncherAt(19200 - 203 * 15, 1200).Left * 15, 19200 - 203 * 15);
 }
 
 TEST_F(Placement, BottomRightCornerFlipsBothWaysWithoutCoveringTheLauncher) {
-    LauncherAt(19200 - 780, 14400 - 765);
-    const PixelRect r = PaletteAfterClick();
+    const PixelRect r = PaletteWithLauncherAt(19200 - 780, 14400 - 765);
     EXPECT_EQ(r.Right * 15, 19200 - 780);
     EXPECT_EQ(r.Bottom * 15, 14400 - 765);
 }
 
 TEST_F(Placement, OnAScreenSmallerThanThePaletteItsCornerStaysOnTheScreen) {
     toolkit.screen = {320, 240, 15, 15};
-    LauncherAt(3000, 2000); // x 200, y 133
-    const PixelRect r = PaletteAfterClick();
-    EXPECT_EQ(r, (PixelRect{0, 0, 203, 245}));
+    EXPECT_EQ(PaletteWithLauncherAt(3000, 2000), (PixelRect{0, 0, 203, 245})); // launcher 200, 133
 }
 
 TEST_F(Placement, FlippedPaletteKeepsOutOfTheTaskbarAndOnTheLaunchersScreen) {
     toolkit.monitors = {{0, 0, 1280, 960}, {1280, 0, 2560, 960}};
     toolkit.workAreas = {{0, 0, 1280, 920}, {1280, 0, 2560, 960}};
-    LauncherAt(1500, 12000); // y 800: the palette fits below it only over the taskbar
-    const PixelRect low = PaletteAfterClick();
-    EXPECT_EQ(low.Top, 800 - 245); // flipped, and whole above the taskbar
-    EXPECT_EQ(low.Left, 100);
-
+    // y 800: below it, the palette would fit the screen only over the taskbar.
+    EXPECT_EQ(PaletteWithLauncherAt(1500, 12000), (PixelRect{100, 800 - 245, 303, 800}));
     toolkit.rects[FormId::Main] = {1300, 100, 1352, 151}; // on the right-hand screen
-    const PixelRect right = PaletteAfterClick();
     // Flipped against the primary screen's width, then brought onto the launcher's screen.
-    EXPECT_EQ(right.Left, 1280);
-    EXPECT_EQ(right.Top, 100);
+    EXPECT_EQ(PaletteAfterClick(), (PixelRect{1280, 100, 1483, 345}));
 }
 
-TEST_F(Placement, ReleaseOutsideThePictureOnlyPutsCornerOnCorner) {
-    LauncherAt(1500, 1200);
-    program.frmMain.Image1_MouseUp(kLeftButton);
-    EXPECT_EQ(toolkit.rects[FormId::Smilies].Left, 100);
-    EXPECT_EQ(toolkit.rects[FormId::Smilies].Top, 80);
+TEST_F(Placement, ReleaseOutsideThePictureOnlyPutsCornerOnCornerOtherButtonsNothing) {
+    PaletteWithLauncherAt(1500, 1200, kRightButton);
+    EXPECT_FALSE(program.frmSmilies.Loaded());
+    program.frmMain.Image1_MouseUp(4);
+    EXPECT_FALSE(program.frmSmilies.Loaded());
+    program.frmMain.Image1_MouseUp(kLeftButton); // no click follows: the pointer left the picture
+    EXPECT_EQ(toolkit.rects[FormId::Smilies], (PixelRect{100, 80, 303, 325}));
     // Near the corner the palette still keeps whole on the screen.
     toolkit.rects[FormId::Main] = {1133, 867, 1185, 918};
     program.frmMain.Image1_MouseUp(kLeftButton);
-    EXPECT_EQ(toolkit.rects[FormId::Smilies].Left, 1280 - 203);
-    EXPECT_EQ(toolkit.rects[FormId::Smilies].Top, 960 - 245);
-}
-
-TEST_F(Placement, OtherButtonsDoNotOpenThePalette) {
-    LauncherAt(1500, 1200);
-    program.frmMain.Image1_MouseUp(kRightButton);
-    program.frmMain.Image1_MouseUp(4);
-    EXPECT_FALSE(program.frmSmilies.Loaded());
+    EXPECT_EQ(toolkit.rects[FormId::Smilies], (PixelRect{1280 - 203, 960 - 245, 1280, 960}));
 }
 
 TEST_F(Placement, PositionsAreReadAfreshOnEveryClick) {
-    LauncherAt(1500, 1200);
-    PaletteAfterClick();
+    PaletteWithLauncherAt(1500, 1200);
     toolkit.rects[FormId::Main] = {1200, 100, 1252, 151}; // the user dragged the launcher
     EXPECT_EQ(PaletteAfterClick().Left, 1200 - 203);
 }

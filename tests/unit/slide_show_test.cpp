@@ -4,11 +4,13 @@
 
 namespace {
 
+// The palette open; keys are typed into its text box.
 struct SlideShow : ::testing::Test, World {
     SlideShow() {
         program.Start();
         program.frmMain.Image1_Click();
     }
+    FrmSlideShow& show() { return program.frmSlideShow; }
     void Type(const std::string& keys) {
         for (char c : keys) {
             program.frmSmilies.Text1_KeyPress(static_cast<unsigned char>(c));
@@ -16,11 +18,9 @@ struct SlideShow : ::testing::Test, World {
     }
 };
 
-std::string FiveKeysSumming(int sum) {
-    std::string keys(4, 'u'); // 468
-    keys.push_back(static_cast<char>(sum - 4 * 'u'));
-    return keys;
-}
+// Five keys adding up to 583 ('u' 117 four times, 's' 115), and five adding up to 584.
+constexpr const char* kHidden = "uuuus";
+constexpr const char* kOneMore = "uuuut";
 
 TEST(ScrollModel, StepsLeftAndJumpsBackAtTheFullWidth) {
     SlideScroll s;
@@ -34,24 +34,24 @@ TEST(ScrollModel, StepsLeftAndJumpsBackAtTheFullWidth) {
 }
 
 TEST_F(SlideShow, FiveKeysSumming583OpenItAndTheCountersRestart) {
-    Type(FiveKeysSumming(583));
-    EXPECT_TRUE(program.frmSlideShow.Loaded());
+    Type(kHidden);
+    EXPECT_TRUE(show().Loaded());
     EXPECT_EQ(program.KeyCount, 0);
     EXPECT_EQ(program.frmSmilies.KeySum, 0);
     EXPECT_EQ(toolkit.CallsStartingWith("Show frmSlideShow"),
               (std::vector<std::string>{"Show frmSlideShow owner frmSmilies"}));
     EXPECT_EQ(toolkit.CallsStartingWith("Text frmSlideShow"),
               (std::vector<std::string>{"Text frmSlideShow.3(0) "}));
-    EXPECT_TRUE(program.frmSlideShow.Scrolling());
+    EXPECT_TRUE(show().Scrolling());
 }
 
 TEST_F(SlideShow, OnlyWholeGroupsOfFiveCount) {
-    Type(FiveKeysSumming(584));
-    EXPECT_FALSE(program.frmSlideShow.Loaded());
-    Type("uu" + FiveKeysSumming(583).substr(0, 3)); // 583 spread over two groups
-    EXPECT_FALSE(program.frmSlideShow.Loaded());
-    Type(FiveKeysSumming(583));
-    EXPECT_TRUE(program.frmSlideShow.Loaded());
+    Type(kOneMore);
+    Type("uu");
+    Type("uuu"); // with "us" next, 583 would be spread over two groups
+    EXPECT_FALSE(show().Loaded());
+    Type(kHidden);
+    EXPECT_TRUE(show().Loaded());
 }
 
 TEST_F(SlideShow, KeyCountSurvivesAPaletteReloadButKeySumDoesNot) {
@@ -61,53 +61,45 @@ TEST_F(SlideShow, KeyCountSurvivesAPaletteReloadButKeySumDoesNot) {
     EXPECT_EQ(program.KeyCount, 4);
     EXPECT_EQ(program.frmSmilies.KeySum, 0);
     program.frmSmilies.Text1_KeyPress(583);
-    EXPECT_TRUE(program.frmSlideShow.Loaded()); // the fifth key, holding the whole sum
+    EXPECT_TRUE(show().Loaded()); // the fifth key, holding the whole sum
 }
 
-TEST_F(SlideShow, ScrollsPausesResumesAndRestartsAfterClosing) {
-    Type(FiveKeysSumming(583));
-    FrmSlideShow& show = program.frmSlideShow;
-    show.Timer1_Timer();
-    show.Timer1_Timer();
-    EXPECT_EQ(show.Image1Left(), -60);
-    show.Image1_Click();
-    EXPECT_FALSE(show.Scrolling());
-    EXPECT_EQ(show.Image1Left(), -60);
-    show.Image1_Click();
-    show.Timer1_Timer();
-    EXPECT_EQ(show.Image1Left(), -90);
-    show.Image1_Click();
-    show.OKButton_Click();
-    EXPECT_FALSE(show.Loaded());
-    Type(FiveKeysSumming(583));
-    EXPECT_EQ(show.Image1Left(), 0);
-    EXPECT_TRUE(show.Scrolling());
-}
-
-TEST_F(SlideShow, TypingItAgainWhileOpenDoesNotRestart) {
-    Type(FiveKeysSumming(583));
-    program.frmSlideShow.Timer1_Timer();
-    Type(FiveKeysSumming(583));
-    EXPECT_EQ(program.frmSlideShow.Image1Left(), -30);
+TEST_F(SlideShow, ScrollsPausesResumesAndRestartsAfterClosingButNotWhenTypedAgain) {
+    Type(kHidden);
+    show().Timer1_Timer();
+    show().Timer1_Timer();
+    EXPECT_EQ(show().Image1Left(), -60);
+    show().Image1_Click();
+    EXPECT_FALSE(show().Scrolling());
+    Type(kHidden); // already open: nothing restarts
+    EXPECT_EQ(show().Image1Left(), -60);
     EXPECT_EQ(toolkit.CallsStartingWith("Create frmSlideShow").size(), 1u);
+    show().Image1_Click();
+    show().Timer1_Timer();
+    EXPECT_EQ(show().Image1Left(), -90);
+    show().OKButton_Click();
+    EXPECT_FALSE(show().Loaded());
+    Type(kHidden);
+    EXPECT_EQ(show().Image1Left(), 0);
+    EXPECT_TRUE(show().Scrolling());
 }
 
 TEST_F(SlideShow, ClosingThePaletteClosesItAndTheSequenceOpensItAgain) {
-    Type(FiveKeysSumming(583));
+    Type(kHidden);
     program.frmMain.Image1_Click();
     program.frmSmilies.cmdClose_Click();
     EXPECT_FALSE(program.frmSlideShow.Loaded());
     EXPECT_EQ(toolkit.calls.back(), "Destroy frmSmilies");
     program.frmMain.Image1_Click();
-    Type(FiveKeysSumming(583));
+    Type(kHidden);
     EXPECT_TRUE(program.frmSlideShow.Loaded());
     EXPECT_TRUE(toolkit.visible[FormId::SlideShow]);
 }
 
 TEST_F(SlideShow, LauncherExitClosesIt) {
-    Type(FiveKeysSumming(583));
+    Type(kHidden);
     program.frmMain.mnuExit_Click();
-    EXPECT_FALSE(program.frmSlideShow.Loaded());
+    EXPECT_FALSE(show().Loaded());
     EXPECT_FALSE(program.frmSmilies.Loaded());
 }
 

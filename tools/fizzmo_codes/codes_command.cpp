@@ -11,6 +11,7 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: fizzmo-codes check PATH\n"
+    "       fizzmo-codes --version\n"
     "       fizzmo-codes --help\n"
     "\n"
     "Shows how FizzmoLite reads the code file PATH (its codes.dll): the number of fields,\n"
@@ -82,6 +83,10 @@ int RunCodesCommand(const std::vector<std::string>& args, std::ostream& out, std
                     CodePage& codePage) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
+        return kExitClean;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "fizzmo-codes " FIZZMO_VERSION "\n";
         return kExitClean;
     }
     if (args.size() != 2 || args[0] != "check") {

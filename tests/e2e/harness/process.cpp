@@ -1,15 +1,14 @@
-// Subprocesses: spawning, RunCommand, WineProcess, RunWine.
-#include "harness_internal.h"
+// Subprocesses: spawning, RunCommand, WineProcess.
+#include "wine_harness.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <thread>
@@ -17,347 +16,138 @@
 extern char** environ;
 
 namespace e2e {
-namespace detail {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-std::string Joined(const std::vector<std::string>& argv) {
-    std::string text;
-    for (const auto& arg : argv) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += arg;
+void Redirect(int fd, const std::string& path, int flags) {
+    const int opened = open(path.empty() ? "/dev/null" : path.c_str(), flags, 0644);
+    if (opened >= 0 && opened != fd) {
+        dup2(opened, fd);
+        close(opened);
     }
-    return text;
 }
 
-// This process's environment with `overrides` set on top, as "NAME=value" strings.
-std::vector<std::string> MergedEnvironment(const EnvVars& overrides) {
-    std::vector<std::string> merged;
-    for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        const auto eq = text.find('=');
-        const std::string name = text.substr(0, eq);
-        if (overrides.find(name) == overrides.end()) {
-            merged.push_back(text);
-        }
-    }
-    for (const auto& [name, value] : overrides) {
-        merged.push_back(name + "=" + value);
-    }
-    return merged;
+int Decode(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
-
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    pointers.reserve(strings.size() + 1);
-    for (auto& text : strings) {
-        pointers.push_back(text.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-class FileActions {
-  public:
-    FileActions() { posix_spawn_file_actions_init(&actions_); }
-    ~FileActions() { posix_spawn_file_actions_destroy(&actions_); }
-    FileActions(const FileActions&) = delete;
-    FileActions& operator=(const FileActions&) = delete;
-    posix_spawn_file_actions_t* get() { return &actions_; }
-
-  private:
-    posix_spawn_file_actions_t actions_;
-};
-
-class SpawnAttr {
-  public:
-    SpawnAttr() { posix_spawnattr_init(&attr_); }
-    ~SpawnAttr() { posix_spawnattr_destroy(&attr_); }
-    SpawnAttr(const SpawnAttr&) = delete;
-    SpawnAttr& operator=(const SpawnAttr&) = delete;
-    posix_spawnattr_t* get() { return &attr_; }
-
-  private:
-    posix_spawnattr_t attr_;
-};
 
 } // namespace
 
-pid_t Spawn(const SpawnSpec& launch) {
-    if (launch.argv.empty()) {
-        throw HarnessError("Spawn: empty command line");
-    }
-    constexpr int kAppend = O_WRONLY | O_CREAT | O_APPEND;
-    FileActions actions;
-    int rc = posix_spawn_file_actions_addopen(actions.get(), 0, "/dev/null", O_RDONLY, 0);
-    if (rc == 0 && launch.stdoutFd >= 0) {
-        rc = posix_spawn_file_actions_adddup2(actions.get(), launch.stdoutFd, 1);
-    } else if (rc == 0) {
-        const char* out = launch.stdoutPath.empty() ? "/dev/null" : launch.stdoutPath.c_str();
-        rc = posix_spawn_file_actions_addopen(actions.get(), 1, out, kAppend, 0644);
-    }
-    if (rc == 0) {
-        const char* err = launch.stderrPath.empty() ? "/dev/null" : launch.stderrPath.c_str();
-        rc = posix_spawn_file_actions_addopen(actions.get(), 2, err, kAppend, 0644);
-    }
-    if (rc == 0 && launch.extraFd >= 0) {
-        rc = posix_spawn_file_actions_adddup2(actions.get(), launch.extraFd, 3);
-    }
-    if (rc == 0) {
-        rc = posix_spawn_file_actions_addclosefrom_np(actions.get(), launch.extraFd >= 0 ? 4 : 3);
-    }
-    if (rc == 0 && launch.workingDir) {
-        rc = posix_spawn_file_actions_addchdir_np(actions.get(), launch.workingDir->c_str());
-    }
-    SpawnAttr attr;
-    if (rc == 0) {
-        rc = posix_spawnattr_setpgroup(attr.get(), 0);
-    }
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
-    sigaddset(&defaults, SIGINT);
-    sigaddset(&defaults, SIGTERM);
-    sigaddset(&defaults, SIGHUP);
-    sigset_t noMask;
-    sigemptyset(&noMask);
-    if (rc == 0) {
-        rc = posix_spawnattr_setsigdefault(attr.get(), &defaults);
-    }
-    if (rc == 0) {
-        rc = posix_spawnattr_setsigmask(attr.get(), &noMask);
-    }
-    if (rc == 0) {
-        rc = posix_spawnattr_setflags(attr.get(), POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF |
-                                                      POSIX_SPAWN_SETSIGMASK);
-    }
-    if (rc != 0) {
-        throw HarnessError("Spawn: cannot prepare `" + Joined(launch.argv) +
-                           "`: " + std::strerror(rc));
-    }
+namespace detail {
 
-    std::vector<std::string> argvStrings = launch.argv;
-    std::vector<std::string> envStrings = MergedEnvironment(launch.env);
-    auto argvPointers = Pointers(argvStrings);
-    auto envPointers = Pointers(envStrings);
-    pid_t pid = -1;
-    rc = posix_spawnp(&pid, argvPointers[0], actions.get(), attr.get(), argvPointers.data(),
-                      envPointers.data());
-    if (rc != 0) {
-        throw HarnessError("cannot run `" + Joined(launch.argv) + "`: " + std::strerror(rc) +
-                           (rc == ENOENT ? " (is it installed?)" : ""));
+pid_t Spawn(const std::vector<std::string>& argv, const EnvVars& env, const std::string& stdoutPath,
+            const std::string& stderrPath, const std::optional<std::string>& workingDir) {
+    std::vector<char*> args;
+    for (const std::string& arg : argv) {
+        args.push_back(const_cast<char*>(arg.c_str()));
+    }
+    args.push_back(nullptr);
+    // Made before the fork: the child only calls what is safe between fork and exec.
+    std::vector<std::string> vars;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        if (env.find(text.substr(0, text.find('='))) == env.end()) {
+            vars.push_back(text);
+        }
+    }
+    for (const auto& [name, value] : env) {
+        vars.push_back(name + "=" + value);
+    }
+    std::vector<char*> envp;
+    for (std::string& var : vars) {
+        envp.push_back(var.data());
+    }
+    envp.push_back(nullptr);
+    const pid_t pid = argv.empty() ? -1 : fork();
+    if (pid == 0) {
+        setpgid(0, 0);
+        for (int sig : {SIGPIPE, SIGINT, SIGTERM, SIGHUP}) {
+            signal(sig, SIG_DFL);
+        }
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        closefrom(3);
+        Redirect(0, "", O_RDONLY);
+        Redirect(1, stdoutPath, O_WRONLY | O_CREAT | O_APPEND);
+        Redirect(2, stderrPath, O_WRONLY | O_CREAT | O_APPEND);
+        if (!workingDir || chdir(workingDir->c_str()) == 0) {
+            execvpe(args[0], args.data(), envp.data());
+        }
+        _exit(127); // what cannot start exits as the shell's "command not found"
+    }
+    if (pid < 0) {
+        throw HarnessError("cannot start `" + (argv.empty() ? "" : argv[0]) + "`");
     }
     return pid;
 }
 
-int DecodeStatus(int status) {
-    if (WIFEXITED(status)) {
-        return WEXITSTATUS(status);
-    }
-    if (WIFSIGNALED(status)) {
-        return 128 + WTERMSIG(status);
-    }
-    return -1;
-}
-
 std::optional<int> TryReap(pid_t pid) {
     int status = 0;
-    pid_t got;
-    do {
-        got = waitpid(pid, &status, WNOHANG);
-    } while (got < 0 && errno == EINTR);
+    const pid_t got = waitpid(pid, &status, WNOHANG);
     if (got == pid) {
-        return DecodeStatus(status);
+        return Decode(status);
     }
-    if (got < 0 && errno == ECHILD) {
-        return -1; // not ours (any more): nothing to wait for
-    }
-    return std::nullopt;
+    return got < 0 && errno == ECHILD ? std::optional<int>(-1) : std::nullopt;
 }
 
-std::optional<int> TryPeek(pid_t pid) {
-    siginfo_t info{};
-    int rc;
-    do {
-        rc = waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT);
-    } while (rc < 0 && errno == EINTR);
-    if (rc < 0) {
-        return -1; // not ours (any more)
-    }
-    if (info.si_pid != pid) {
-        return std::nullopt;
-    }
-    if (info.si_code == CLD_EXITED) {
-        return info.si_status;
-    }
-    return 128 + info.si_status;
-}
-
-std::optional<int> KillAndReap(pid_t pid) {
-    if (pid <= 0) {
-        return std::nullopt;
-    }
-    kill(-pid, SIGKILL);
-    kill(pid, SIGKILL);
-    const auto deadline = Clock::now() + std::chrono::seconds(10);
-    while (true) {
-        if (auto status = TryReap(pid)) {
-            return status;
-        }
-        if (Clock::now() >= deadline) {
-            return std::nullopt;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+void KillAndReap(pid_t pid) {
+    if (pid > 0) {
+        kill(-pid, SIGKILL);
+        kill(pid, SIGKILL);
+        WaitUntil([pid] { return TryReap(pid).has_value(); }, 10s, 5ms);
     }
 }
 
 } // namespace detail
 
-using detail::Clock;
-
 CommandResult RunCommand(const std::vector<std::string>& argv, const EnvVars& env,
                          std::chrono::milliseconds timeout, bool captureStdout,
                          const std::string& stderrPath) {
-    int pipeFds[2] = {-1, -1};
-    if (captureStdout && pipe2(pipeFds, O_CLOEXEC) != 0) {
-        throw HarnessError(std::string("RunCommand: pipe: ") + std::strerror(errno));
-    }
-    detail::SpawnSpec launch;
-    launch.argv = argv;
-    launch.env = env;
-    launch.stderrPath = stderrPath;
-    launch.stdoutFd = captureStdout ? pipeFds[1] : -1;
-    pid_t pid = -1;
-    try {
-        pid = detail::Spawn(launch);
-    } catch (...) {
-        if (captureStdout) {
-            close(pipeFds[0]);
-            close(pipeFds[1]);
-        }
-        throw;
-    }
-
+    static std::atomic<int> count{0};
+    const std::string outPath = captureStdout
+                                    ? detail::ArtifactRoot() + "/out." + std::to_string(getpid()) +
+                                          "." + std::to_string(++count)
+                                    : "";
+    std::filesystem::create_directories(detail::ArtifactRoot());
+    const pid_t pid = detail::Spawn(argv, env, outPath, stderrPath);
     CommandResult result;
-    const auto deadline = Clock::now() + timeout;
-    if (captureStdout) {
-        close(pipeFds[1]);
-        fcntl(pipeFds[0], F_SETFL, fcntl(pipeFds[0], F_GETFL) | O_NONBLOCK);
-    }
-    // Reads what is there; false once the pipe is at its end (or unusable).
-    auto drain = [&]() {
-        char buffer[4096];
-        while (true) {
-            const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
-            if (n > 0) {
-                result.out.append(buffer, static_cast<std::size_t>(n));
-            } else if (n < 0 && errno == EINTR) {
-                continue;
-            } else {
-                return n < 0 && errno == EAGAIN;
-            }
-        }
-    };
-    bool pipeOpen = captureStdout;
     std::optional<int> status;
-    while (true) {
-        status = detail::TryReap(pid);
-        if (status) {
-            break;
-        }
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            result.timedOut = true;
-            detail::KillAndReap(pid);
-            break;
-        }
-        const int wait = static_cast<int>(std::min<long long>(left.count(), 10));
-        if (pipeOpen) {
-            pollfd entry{pipeFds[0], POLLIN, 0};
-            if (poll(&entry, 1, wait) > 0) {
-                pipeOpen = drain();
-            }
-        } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-        }
+    result.timedOut =
+        !WaitUntil([&] { return (status = detail::TryReap(pid)).has_value(); }, timeout, 5ms);
+    if (result.timedOut) {
+        detail::KillAndReap(pid);
+    } else {
+        result.exitCode = *status;
     }
     if (captureStdout) {
-        // Whatever the child wrote is in the pipe now; a daemon it left behind may hold the
-        // pipe open, so take what is there and do not wait for its end.
-        drain();
-        close(pipeFds[0]);
-    }
-    if (!result.timedOut) {
-        result.exitCode = *status;
+        result.out = FileExists(outPath) ? ReadFile(outPath) : "";
+        std::remove(outPath.c_str());
     }
     return result;
 }
 
-// ---------------------------------------------------------------------------------------------
-
-namespace {
-
-std::string LogBaseFor(const std::string& exePath) {
-    static std::atomic<int> counter{0};
-    std::string stem = std::filesystem::path(exePath).stem().string();
-    if (stem.empty()) {
-        stem = "wine";
-    }
-    return TempDir() + "/" + stem + "." + std::to_string(++counter);
-}
-
-} // namespace
-
 WineProcess WineProcess::Start(const std::string& exeLinuxPath,
                                const std::vector<std::string>& args,
-                               const std::optional<std::string>& workingDir,
-                               const EnvVars& extraEnv) {
+                               const std::optional<std::string>& workingDir) {
+    static std::atomic<int> count{0};
     WineEnv& env = WineEnv::Get();
     if (!FileExists(exeLinuxPath)) {
-        throw HarnessError("WineProcess: no such program: " + exeLinuxPath);
+        throw HarnessError("no such program: " + exeLinuxPath);
     }
     WineProcess process;
-    const std::string base = LogBaseFor(exeLinuxPath);
-    process.stdoutPath_ = base + ".stdout.log";
-    process.stderrPath_ = base + ".stderr.log";
-    detail::SpawnSpec launch;
-    launch.argv = {WineEnv::kWine64, exeLinuxPath};
-    launch.argv.insert(launch.argv.end(), args.begin(), args.end());
-    launch.env = env.WineEnvVars();
-    for (const auto& [name, value] : extraEnv) {
-        launch.env[name] = value;
-    }
-    launch.stdoutPath = process.stdoutPath_;
-    launch.stderrPath = process.stderrPath_;
-    launch.workingDir = workingDir;
-    // Make the files even if the program never writes, so that reading them always works.
-    WriteFile(process.stdoutPath_, "");
-    WriteFile(process.stderrPath_, "");
-    process.pid_ = detail::Spawn(launch);
+    process.logBase_ = TempDir() + "/" + std::filesystem::path(exeLinuxPath).stem().string() + "." +
+                       std::to_string(++count);
+    std::vector<std::string> argv = {WineEnv::kWine64, exeLinuxPath};
+    argv.insert(argv.end(), args.begin(), args.end());
+    process.pid_ = detail::Spawn(argv, env.WineEnvVars(), process.logBase_ + ".stdout.log",
+                                 process.logBase_ + ".stderr.log", workingDir);
     return process;
 }
 
 WineProcess::WineProcess(WineProcess&& other) noexcept
     : pid_(other.pid_), reaped_(other.reaped_), exitCode_(other.exitCode_),
-      stdoutPath_(std::move(other.stdoutPath_)), stderrPath_(std::move(other.stderrPath_)) {
+      logBase_(std::move(other.logBase_)) {
     other.pid_ = -1;
-}
-
-WineProcess& WineProcess::operator=(WineProcess&& other) noexcept {
-    if (this != &other) {
-        Kill();
-        pid_ = other.pid_;
-        reaped_ = other.reaped_;
-        exitCode_ = other.exitCode_;
-        stdoutPath_ = std::move(other.stdoutPath_);
-        stderrPath_ = std::move(other.stderrPath_);
-        other.pid_ = -1;
-    }
-    return *this;
 }
 
 WineProcess::~WineProcess() {
@@ -366,9 +156,14 @@ WineProcess::~WineProcess() {
 
 bool WineProcess::Poll() {
     if (pid_ > 0 && !exitCode_) {
-        // Not reaped yet: as a zombie it keeps its pid, and so its process group id, from reuse
-        // until Kill() has dealt with whatever is left in the group.
-        exitCode_ = detail::TryPeek(pid_);
+        // Left a zombie, so that its pid, and so its process group's id, is not reused before
+        // Kill() has dealt with what is left in the group.
+        siginfo_t info{};
+        if (waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0) {
+            exitCode_ = -1;
+        } else if (info.si_pid == pid_) {
+            exitCode_ = info.si_code == CLD_EXITED ? info.si_status : 128 + info.si_status;
+        }
     }
     return exitCode_.has_value();
 }
@@ -378,37 +173,23 @@ bool WineProcess::Running() {
 }
 
 int WineProcess::Wait(std::chrono::milliseconds timeout) {
-    if (pid_ <= 0) {
-        return -1;
-    }
-    const auto deadline = Clock::now() + timeout;
-    while (!Poll()) {
-        if (Clock::now() >= deadline) {
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return *exitCode_;
+    return pid_ > 0 && WaitUntil([this] { return Poll(); }, timeout, 5ms) ? *exitCode_ : -1;
 }
 
 void WineProcess::Kill() {
-    if (pid_ <= 0 || reaped_) {
-        return;
-    }
-    const bool ended = Poll();
-    // Also when it has ended: what it started in its group may not have.
-    const auto status = detail::KillAndReap(pid_);
-    reaped_ = true;
-    if (!ended) {
-        exitCode_ = status;
+    if (pid_ > 0 && !reaped_) {
+        Poll();
+        detail::KillAndReap(pid_); // also when it has ended: what it started may not have
+        reaped_ = true;
     }
 }
 
 std::string WineProcess::Stdout() const {
-    return FileExists(stdoutPath_) ? ReadFile(stdoutPath_) : "";
+    return FileExists(logBase_ + ".stdout.log") ? ReadFile(logBase_ + ".stdout.log") : "";
 }
+
 std::string WineProcess::Stderr() const {
-    return FileExists(stderrPath_) ? ReadFile(stderrPath_) : "";
+    return FileExists(logBase_ + ".stderr.log") ? ReadFile(logBase_ + ".stderr.log") : "";
 }
 
 WineResult RunWineCaptured(const std::string& exeLinuxPath, const std::vector<std::string>& args,

@@ -1,357 +1,197 @@
-// The process-wide session: one Xvfb display, the Wine prefix and its persistent wineserver.
-#include "harness_internal.h"
+// The session's variables, the registry through reg.exe, the display through xdotool, and the
+// test's files.
+#include "wine_harness.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/socket.h>
+#include <strings.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <mutex>
+#include <sstream>
 #include <thread>
 
 namespace e2e {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
 
-constexpr int kFirstDisplay = 90;
-constexpr int kLastDisplay = 199;
-constexpr auto kXvfbReadyTimeout = std::chrono::seconds(10);
-constexpr auto kWinebootTimeout = std::chrono::seconds(300);
-constexpr auto kWineserverTimeout = std::chrono::seconds(60);
-constexpr auto kPrefixLockTimeout = std::chrono::seconds(420);
-constexpr const char* kLockName = ".fizzmo-e2e-harness.lock";
-
-std::string Tail(const std::string& path, std::size_t chars = 2000) {
-    if (!FileExists(path)) {
-        return "(no log)";
-    }
-    std::string text = ReadFile(path);
-    if (text.size() > chars) {
-        text = "..." + text.substr(text.size() - chars);
-    }
-    return text.empty() ? "(empty log)" : text;
+std::string Env(const char* name, const std::string& otherwise) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : otherwise;
 }
 
-bool IsExecutable(const std::string& path) {
-    return access(path.c_str(), X_OK) == 0;
-}
-
-std::string FindWineserver() {
-    for (const char* candidate :
-         {"/usr/lib/wine/wineserver64", "/usr/lib/wine/wineserver", "/usr/bin/wineserver"}) {
-        if (IsExecutable(candidate)) {
-            return candidate;
-        }
+CommandResult Reg(std::vector<std::string> args) {
+    args.insert(args.begin(), {WineEnv::kWine64, "reg"});
+    CommandResult result = RunCommand(args, WineEnv::Get().WineEnvVars(), 60s);
+    if (result.timedOut) {
+        throw HarnessError("reg.exe " + args[2] + " did not end within 60 s");
     }
-    throw HarnessError("no wineserver found (looked for /usr/lib/wine/wineserver64, "
-                       "/usr/lib/wine/wineserver, /usr/bin/wineserver): install Debian's wine64");
+    return result;
 }
 
-// Takes the lock with flock(), waiting up to `timeout`; false when it could not be had.
-bool LockWithin(int fd, int operation, std::chrono::seconds timeout) {
-    const auto deadline = Clock::now() + timeout;
-    while (flock(fd, operation | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || Clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return true;
-}
-
-// What the watchdog does when this process ends without saying "done" on its fd 3:
-// $1 Xvfb's pid, $2 wineserver, $3 WINEPREFIX, $4 the prefix's lock file. The outer shell exits at
-// once, so the watchdog is nobody's child and is not killed along with this process's tree.
-constexpr const char* kWatchdogScript =
-    "( trap '' HUP INT TERM PIPE\n"
-    "  if read -r msg <&3 && [ \"$msg\" = done ]; then exit 0; fi\n"
-    "  if [ \"$(cat /proc/$1/comm 2>/dev/null)\" = Xvfb ]; then kill -9 \"$1\"; fi\n"
-    "  if command -v flock >/dev/null; then\n"
-    "    WINEPREFIX=\"$3\" flock -n -x \"$4\" \"$2\" -k\n"
-    "  else\n"
-    "    WINEPREFIX=\"$3\" \"$2\" -k\n"
-    "  fi ) >/dev/null 2>&1 &\n";
-
-// A display whose lock names a process that is gone (an Xvfb that was killed) is free again.
-void RemoveStaleDisplay(const std::string& number) {
-    const std::string lock = "/tmp/.X" + number + "-lock";
-    std::ifstream in(lock);
-    long pid = 0;
-    if (in >> pid && pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-        std::remove(lock.c_str());
-        std::remove(("/tmp/.X11-unix/X" + number).c_str());
+void XTool(std::vector<std::string> argv) {
+    argv.insert(argv.begin(), "xdotool");
+    if (RunCommand(argv, WineEnv::Get().XEnvVars(), 10s).exitCode != 0) {
+        throw HarnessError("xdotool " + argv[1] + " failed");
     }
 }
-
-std::mutex gMutex;
-WineEnv* gEnv = nullptr;
-std::unique_ptr<std::string> gFailure;
 
 } // namespace
 
 WineEnv& WineEnv::Get() {
-    std::lock_guard<std::mutex> lock(gMutex);
-    if (gEnv != nullptr) {
-        return *gEnv;
+    static WineEnv env;
+    if (env.wineVars_.empty()) {
+        for (const char* name : {"DISPLAY", "WINEPREFIX", "WINEDEBUG", "WINEDLLOVERRIDES"}) {
+            if (Env(name, "").empty()) {
+                throw HarnessError(std::string(name) + " is not set: run the test in session.sh");
+            }
+            env.wineVars_[name] = Env(name, "");
+        }
+        env.xVars_ = {{"DISPLAY", env.wineVars_["DISPLAY"]}};
     }
-    if (gFailure) {
-        throw HarnessError(*gFailure);
-    }
-    auto* env = new WineEnv();
+    return env;
+}
+
+void WineTest::SetUp() {
     try {
-        env->Start();
+        WineEnv::Get();
     } catch (const std::exception& error) {
-        env->Shutdown();
-        delete env;
-        gFailure = std::make_unique<std::string>(std::string("Wine test session: ") + error.what());
-        throw HarnessError(*gFailure);
-    }
-    gEnv = env;
-    std::atexit(&WineEnv::ShutdownAtExit);
-    return *gEnv;
-}
-
-void WineEnv::ShutdownAtExit() {
-    std::lock_guard<std::mutex> lock(gMutex);
-    if (gEnv != nullptr) {
-        gEnv->Shutdown();
-        // Left allocated on purpose: other static destructors may still ask for it.
+        GTEST_FAIL() << error.what();
     }
 }
 
-void WineEnv::Start() {
-    if (!IsExecutable(kWine64)) {
-        throw HarnessError(std::string("Wine's 64-bit loader ") + kWine64 +
-                           " is missing or not executable: install Debian's wine64 package");
-    }
-    wineserver_ = FindWineserver();
-    detail::MakeDirs(detail::ArtifactRoot());
-    StartXvfb();
-
-    const char* prefixVar = std::getenv("FIZZMO_WINEPREFIX");
-    fs::path prefix = (prefixVar != nullptr && *prefixVar != '\0')
-                          ? fs::path(prefixVar)
-                          : fs::current_path() / "wineprefix";
-    prefix_ = fs::absolute(prefix).lexically_normal().string();
-    while (prefix_.size() > 1 && prefix_.back() == '/') {
-        prefix_.pop_back();
-    }
-    const char* debugVar = std::getenv("FIZZMO_WINEDEBUG");
-    wineVars_ = {
-        {"WINEPREFIX", prefix_},
-        {"DISPLAY", display_},
-        {"WINEDEBUG", debugVar != nullptr ? debugVar : "-all"},
-        {"WINEDLLOVERRIDES", "mscoree,mshtml="},
-    };
-    PreparePrefix();
-    StartWatchdog();
+std::string detail::ArtifactRoot() {
+    return Env("FIZZMO_E2E_ARTIFACTS", "/tmp/fizzmo-e2e");
 }
 
-std::string WineEnv::ScreenSize() {
-    const char* size = std::getenv("FIZZMO_E2E_SCREEN");
-    return size && *size ? std::string(size) + "x24" : "1280x1024x24";
+std::string ToWinePath(const std::string& linuxAbsPath) {
+    if (linuxAbsPath.empty() || linuxAbsPath.front() != '/') {
+        throw HarnessError("not an absolute path: " + linuxAbsPath);
+    }
+    std::string result = "Z:";
+    for (const char c : linuxAbsPath) {
+        if (c != '/') {
+            result += c;
+        } else if (result.back() != '\\') {
+            result += '\\';
+        }
+    }
+    return result;
 }
 
-// Wine reads the desktop's work area from the root window when its desktop starts, as a
-// window manager with a panel would leave it.
-void WineEnv::ReserveWorkArea() {
-    const char* area = std::getenv("FIZZMO_E2E_WORKAREA");
-    if (!area || !*area) {
-        return;
+std::string TempDir() {
+    static std::map<std::string, std::string> made; // test name -> folder
+    std::string name = "global." + std::to_string(getpid());
+    if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info()) {
+        name = std::string(info->test_suite_name()) + "." + info->name();
     }
-    const CommandResult r = RunCommand(
-        {"xprop", "-root", "-format", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA", area},
-        xVars_, std::chrono::seconds(10));
-    if (r.exitCode != 0) {
-        throw HarnessError(std::string("xprop could not set the work area ") + area);
+    if (auto found = made.find(name); found != made.end()) {
+        return found->second;
+    }
+    const std::string dir = detail::ArtifactRoot() + "/" + name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return made[name] = dir;
+}
+
+bool FileExists(const std::string& path) {
+    return access(path.c_str(), F_OK) == 0;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw HarnessError("cannot read " + path);
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!(out << content)) {
+        throw HarnessError("cannot write " + path);
     }
 }
 
-void WineEnv::StartXvfb() {
-    for (int number = kFirstDisplay; number <= kLastDisplay; ++number) {
-        const std::string n = std::to_string(number);
-        RemoveStaleDisplay(n);
-        if (FileExists("/tmp/.X" + n + "-lock") || FileExists("/tmp/.X11-unix/X" + n)) {
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+               std::chrono::milliseconds poll) {
+    const auto deadline = Clock::now() + timeout;
+    while (!condition()) {
+        const auto now = Clock::now();
+        if (now >= deadline) {
+            return condition();
+        }
+        std::this_thread::sleep_for(std::min<Clock::duration>(poll, deadline - now));
+    }
+    return true;
+}
+
+// reg.exe prints each value as "    NAME    TYPE    DATA"; names are matched without case.
+std::optional<std::string> RegQuery(const std::string& key, const std::string& valueName) {
+    const CommandResult result = Reg({"query", key, "/v", valueName});
+    std::istringstream lines(result.out);
+    for (std::string line; result.exitCode == 0 && std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        const std::size_t typeAt = line.find("    REG_");
+        const std::size_t nameAt = line.find_first_not_of(' ');
+        if (typeAt == std::string::npos ||
+            strcasecmp(line.substr(nameAt, typeAt - nameAt).c_str(), valueName.c_str()) != 0) {
             continue;
         }
-        const std::string display = ":" + n;
-        const std::string log = detail::ArtifactRoot() + "/xvfb" + n + ".log";
-        WriteFile(log, "");
-        detail::SpawnSpec launch;
-        launch.argv = {"Xvfb",       display,     "-screen", "0",
-                       ScreenSize(), "-nolisten", "tcp",     "-noreset"};
-        launch.stdoutPath = log;
-        launch.stderrPath = log;
-        try {
-            xvfbPid_ = detail::Spawn(launch);
-        } catch (const HarnessError& error) {
-            throw HarnessError(std::string(error.what()) + " -- install Debian's xvfb package");
-        }
-        const auto deadline = Clock::now() + kXvfbReadyTimeout;
-        bool lostRace = false;
-        while (true) {
-            if (auto status = detail::TryReap(xvfbPid_)) {
-                xvfbPid_ = -1;
-                const std::string text = Tail(log);
-                if (text.find("already active") != std::string::npos) {
-                    lostRace = true; // another process took this display just now
-                    break;
-                }
-                throw HarnessError("Xvfb " + display + " exited with status " +
-                                   std::to_string(*status) + "; its log " + log + ":\n" + text);
-            }
-            if (FileExists("/tmp/.X11-unix/X" + n) &&
-                RunCommand({"xdpyinfo", "-display", display}, {}, std::chrono::seconds(3), true)
-                        .exitCode == 0) {
-                display_ = display;
-                xVars_ = {{"DISPLAY", display_}};
-                ReserveWorkArea();
-                return;
-            }
-            if (Clock::now() >= deadline) {
-                detail::KillAndReap(xvfbPid_);
-                xvfbPid_ = -1;
-                throw HarnessError("Xvfb " + display + " did not answer within 10 s; its log " +
-                                   log + ":\n" + Tail(log));
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        if (!lostRace) {
-            break;
-        }
+        const std::size_t dataAt = line.find("    ", typeAt + 4);
+        return dataAt == std::string::npos ? "" : line.substr(dataAt + 4);
     }
-    throw HarnessError("no free X display between :" + std::to_string(kFirstDisplay) + " and :" +
-                       std::to_string(kLastDisplay) + " (see /tmp/.X*-lock and /tmp/.X11-unix)");
+    return std::nullopt;
 }
 
-void WineEnv::PreparePrefix() {
-    detail::MakeDirs(prefix_);
-    const std::string lockPath = prefix_ + "/" + kLockName;
-    lockFd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (lockFd_ < 0) {
-        throw HarnessError("cannot open " + lockPath + ": " + std::strerror(errno));
-    }
-    // Exclusive while the prefix is made and its wineserver started; shared (one per test
-    // process using the prefix) afterwards, so that only the last one stops the wineserver.
-    if (!LockWithin(lockFd_, LOCK_EX, kPrefixLockTimeout)) {
-        throw HarnessError("another process kept the Wine prefix " + prefix_ + " locked (" +
-                           lockPath + ")");
-    }
-    if (!FileExists(prefix_ + "/system.reg")) {
-        const std::string log = detail::ArtifactRoot() + "/wineboot.log";
-        WriteFile(log, "");
-        const auto boot =
-            RunCommand({kWine64, "wineboot", "-i"}, wineVars_, kWinebootTimeout, false, log);
-        if (boot.timedOut) {
-            RunCommand({wineserver_, "-k"}, wineVars_, kWineserverTimeout, false);
-            throw HarnessError("`wine64 wineboot -i` for the new prefix " + prefix_ +
-                               " did not end within 300 s; log " + log + ":\n" + Tail(log));
-        }
-        // Let the wineserver write the registry out and go.
-        RunCommand({wineserver_, "-w"}, wineVars_, kWineserverTimeout, false);
-        if (boot.exitCode != 0 || !FileExists(prefix_ + "/system.reg")) {
-            throw HarnessError("`wine64 wineboot -i` failed (status " +
-                               std::to_string(boot.exitCode) + ") to make the prefix " + prefix_ +
-                               "; log " + log + ":\n" + Tail(log));
-        }
-    }
-    // No other test process uses the prefix now: stop a wineserver left by an earlier run, or one
-    // still going down, and wait for it to save the registry, so the one started next is ours.
-    RunCommand({wineserver_, "-k"}, wineVars_, kWineserverTimeout, false);
-    RunCommand({wineserver_, "-w"}, wineVars_, kWineserverTimeout, false);
-    StartWineserver();
-    flock(lockFd_, LOCK_SH);
+bool RegDeleteKey(const std::string& key) {
+    return Reg({"delete", key, "/f"}).exitCode == 0;
 }
 
-void WineEnv::StartWineserver() {
-    // Persistent, so that it (and Wine's services) need not start again for every program run.
-    // When one is running already for this prefix this one just says so and exits.
-    const std::string log = detail::ArtifactRoot() + "/wineserver.log";
-    const auto started = RunCommand({wineserver_, "-p"}, wineVars_, kWineserverTimeout, false, log);
-    if (started.timedOut) {
-        throw HarnessError("`wineserver -p` for " + prefix_ + " did not return within 60 s");
+void RegAddString(const std::string& key, const std::string& valueName, const std::string& data) {
+    if (Reg({"add", key, "/v", valueName, "/t", "REG_SZ", "/d", data, "/f"}).exitCode != 0) {
+        throw HarnessError("reg add " + key + " /v " + valueName + " failed");
     }
 }
 
-void WineEnv::StartWatchdog() {
-    // A socket rather than a pipe: send(MSG_NOSIGNAL) cannot raise SIGPIPE should it be gone.
-    int fds[2];
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) {
-        throw HarnessError(std::string("watchdog socket: ") + std::strerror(errno));
-    }
-    detail::SpawnSpec launch;
-    launch.argv = {"/bin/sh",
-                   "-c",
-                   kWatchdogScript,
-                   "fizzmo-e2e-watchdog",
-                   std::to_string(xvfbPid_),
-                   wineserver_,
-                   prefix_,
-                   prefix_ + "/" + kLockName};
-    launch.extraFd = fds[0];
-    pid_t shell = -1;
-    try {
-        shell = detail::Spawn(launch);
-    } catch (...) {
-        close(fds[0]);
-        close(fds[1]);
-        throw;
-    }
-    close(fds[0]);
-    watchdogFd_ = fds[1];
-    const auto deadline = Clock::now() + std::chrono::seconds(10);
-    while (!detail::TryReap(shell)) {
-        if (Clock::now() >= deadline) {
-            detail::KillAndReap(shell);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+void RegAddDword(const std::string& key, const std::string& valueName, std::uint32_t data) {
+    if (Reg({"add", key, "/v", valueName, "/t", "REG_DWORD", "/d", std::to_string(data), "/f"})
+            .exitCode != 0) {
+        throw HarnessError("reg add " + key + " /v " + valueName + " failed");
     }
 }
 
-void WineEnv::Shutdown() {
-    if (lockFd_ >= 0) {
-        // The last test process using the prefix stops its wineserver (and so every Wine program).
-        if (flock(lockFd_, LOCK_EX | LOCK_NB) == 0 && !prefix_.empty()) {
-            RunCommand({wineserver_, "-k"}, wineVars_, std::chrono::seconds(15), false);
-            RunCommand({wineserver_, "-w"}, wineVars_, std::chrono::seconds(15), false);
-        }
-        close(lockFd_);
-        lockFd_ = -1;
+void MouseMove(int x, int y) {
+    XTool({"mousemove", std::to_string(x), std::to_string(y)});
+}
+
+void Click(int x, int y, int button) {
+    XTool({"mousemove", std::to_string(x), std::to_string(y), "click", std::to_string(button)});
+}
+
+void Key(const std::string& keySpecs) {
+    std::vector<std::string> argv = {"key", "--delay", "30", "--"};
+    std::istringstream words(keySpecs);
+    for (std::string word; words >> word;) {
+        argv.push_back(word);
     }
-    if (xvfbPid_ > 0) {
-        // Asked to go, Xvfb removes its lock file and socket; killed, it would leave them.
-        kill(xvfbPid_, SIGTERM);
-        const auto deadline = Clock::now() + std::chrono::seconds(3);
-        while (!detail::TryReap(xvfbPid_)) {
-            if (Clock::now() >= deadline) {
-                detail::KillAndReap(xvfbPid_);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        xvfbPid_ = -1;
-        if (display_.size() > 1) {
-            RemoveStaleDisplay(display_.substr(1));
-        }
-    }
-    if (watchdogFd_ >= 0) {
-        const char done[] = "done\n";
-        [[maybe_unused]] const ssize_t sent =
-            send(watchdogFd_, done, sizeof done - 1, MSG_NOSIGNAL);
-        close(watchdogFd_);
-        watchdogFd_ = -1;
-    }
+    XTool(argv);
+}
+
+void TypeText(const std::string& text) {
+    XTool({"type", "--delay", "30", "--", text});
+}
+
+bool Screenshot(const std::string& pngPath) {
+    return RunCommand({"import", "-window", "root", pngPath}, WineEnv::Get().XEnvVars(), 20s)
+                   .exitCode == 0 &&
+           FileExists(pngPath);
 }
 
 } // namespace e2e

@@ -7,7 +7,7 @@
 namespace e2e {
 
 std::optional<PointerShape> CurrentPointer() {
-    Display* display = XOpenDisplay(WineEnv::Get().Display().c_str());
+    Display* display = XOpenDisplay(WineEnv::Get().XEnvVars().at("DISPLAY").c_str());
     if (!display) {
         return std::nullopt;
     }

@@ -50,10 +50,15 @@ BOOL CALLBACK EachTop(HWND hwnd, LPARAM) {
         return TRUE;
     }
     const bool topmost = (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    std::printf("top hwnd=0x%llx class=%s visible=%d topmost=%d rect=%s title=%s\n",
+    // The client area on the screen: where a form draws what has no window of its own.
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    std::printf("top hwnd=0x%llx class=%s visible=%d topmost=%d rect=%s client=%ld,%ld,%ld,%ld "
+                "title=%s\n",
                 reinterpret_cast<unsigned long long>(hwnd), cls.c_str(),
-                IsWindowVisible(hwnd) ? 1 : 0, topmost ? 1 : 0, RectOf(hwnd).c_str(),
-                TextOf(hwnd).c_str());
+                IsWindowVisible(hwnd) ? 1 : 0, topmost ? 1 : 0, RectOf(hwnd).c_str(), client.left,
+                client.top, client.right, client.bottom, TextOf(hwnd).c_str());
     EnumChildWindows(hwnd, EachChild, reinterpret_cast<LPARAM>(hwnd));
     return TRUE;
 }
