@@ -24,7 +24,7 @@ for arch in i686 x86_64; do
             echo "not reproducible: ${first[0]} and ${again[0]} differ"
             exit 1
         fi
-        echo "   same: $arch/$file $(sha256sum <"${first[0]}" | cut -c1-16)"
+        echo "   same: ${first[0]#"$BUILD/"} $(sha256sum <"${first[0]}" | cut -c1-16)"
     done
 done
 

@@ -24,11 +24,20 @@ std::string Env(const char* name, const std::string& otherwise) {
 
 CommandResult Reg(std::vector<std::string> args) {
     args.insert(args.begin(), {WineEnv::kWine64, "reg"});
-    CommandResult result = RunCommand(args, WineEnv::Get().WineEnvVars(), 60s);
+    CommandResult result =
+        RunCommand(args, WineEnv::Get().WineEnvVars(), 60s, true, TempDir() + "/reg.log");
     if (result.timedOut) {
         throw HarnessError("reg.exe " + args[2] + " did not end within 60 s");
     }
     return result;
+}
+
+// reg.exe now and then fails to add a value just after a killed program's end: once more.
+void RegAdd(const std::vector<std::string>& args) {
+    if (Reg(args).exitCode != 0 && Reg(args).exitCode != 0) {
+        throw HarnessError("reg add " + args[1] + " /v " + args[3] + " failed; see " + TempDir() +
+                           "/reg.log");
+    }
 }
 
 void XTool(std::vector<std::string> argv) {
@@ -155,16 +164,11 @@ bool RegDeleteKey(const std::string& key) {
 }
 
 void RegAddString(const std::string& key, const std::string& valueName, const std::string& data) {
-    if (Reg({"add", key, "/v", valueName, "/t", "REG_SZ", "/d", data, "/f"}).exitCode != 0) {
-        throw HarnessError("reg add " + key + " /v " + valueName + " failed");
-    }
+    RegAdd({"add", key, "/v", valueName, "/t", "REG_SZ", "/d", data, "/f"});
 }
 
 void RegAddDword(const std::string& key, const std::string& valueName, std::uint32_t data) {
-    if (Reg({"add", key, "/v", valueName, "/t", "REG_DWORD", "/d", std::to_string(data), "/f"})
-            .exitCode != 0) {
-        throw HarnessError("reg add " + key + " /v " + valueName + " failed");
-    }
+    RegAdd({"add", key, "/v", valueName, "/t", "REG_DWORD", "/d", std::to_string(data), "/f"});
 }
 
 void MouseMove(int x, int y) {
