@@ -13,6 +13,9 @@ LRESULT CALLBACK BaselineProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_TIMER:
         DestroyWindow(hwnd);
         return 0;
+    case WM_LBUTTONUP: // the benchmark's floor: how soon a click reaches a window at all
+        SetWindowTextA(hwnd, "Baseline clicked");
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -7,6 +7,10 @@
 //                                        window titled TITLE ("-": does not wait).
 //                                        Prints "clicked_us=C shown_us=T".
 //   bench_probe memory PID               prints "private=B working=B peak_working=B".
+//   bench_probe windows PID              prints "windows=N": its windows, children included.
+//   bench_probe gdi PID                  prints "gdi=N": the objects in its GDI handle table,
+//                                        or "gdi=unknown" when the table cannot be read the
+//                                        way this probe checks on objects of its own first.
 //
 // Times are microseconds of the performance counter, which all processes share: C is when the
 // click went in, T how long after the start or the click the window was seen.
@@ -18,7 +22,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -131,6 +139,125 @@ int Memory(DWORD pid) {
     return 0;
 }
 
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindowsOf(HWND hwnd, LPARAM param) {
+    auto* counted = reinterpret_cast<std::pair<DWORD, int>*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == counted->first) {
+        ++counted->second;
+        EnumChildWindows(hwnd, CountChild, reinterpret_cast<LPARAM>(&counted->second));
+    }
+    return TRUE;
+}
+
+int Windows(DWORD pid) {
+    std::pair<DWORD, int> counted{pid, 0};
+    EnumWindows(CountWindowsOf, reinterpret_cast<LPARAM>(&counted));
+    std::printf("windows=%d\n", counted.second);
+    return 0;
+}
+
+// GetGuiResources answers 0 under Wine, so the objects are counted where the system keeps
+// them: the handle table the process environment block points to, one entry per handle index,
+// an entry in use while its type byte is set. The entry's layout is not documented: it is
+// found, and the whole method checked, on objects this probe makes and deletes itself.
+using QueryProcess = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+
+struct BasicInformation {
+    LONG_PTR exitStatus;
+    void* peb;
+    ULONG_PTR affinity;
+    LONG_PTR priority;
+    ULONG_PTR pid;
+    ULONG_PTR parent;
+};
+
+// Where the table lies in the process: the PEB's GdiSharedHandleTable field.
+constexpr std::size_t kTableFieldOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+// How many entries the table has is not documented either: as many as can be read, of these.
+constexpr std::size_t kHandleCounts[] = {0x10000, 0x4000};
+
+std::optional<std::vector<unsigned char>> ReadTable(HANDLE process, std::size_t entrySize) {
+    static const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    BasicInformation info{};
+    if (!query || query(process, 0, &info, sizeof info, nullptr) != 0) {
+        return std::nullopt;
+    }
+    void* table = nullptr;
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process, static_cast<char*>(info.peb) + kTableFieldOffset, &table,
+                           sizeof table, &read) ||
+        !table) {
+        return std::nullopt;
+    }
+    for (std::size_t count : kHandleCounts) {
+        std::vector<unsigned char> entries(count * entrySize);
+        if (ReadProcessMemory(process, table, entries.data(), entries.size(), &read)) {
+            return entries;
+        }
+    }
+    return std::nullopt;
+}
+
+struct EntryLayout {
+    std::size_t size;
+    std::size_t typeOffset;
+};
+
+long CountInUse(const std::vector<unsigned char>& entries, EntryLayout layout) {
+    long used = 0;
+    for (std::size_t i = 0; i < entries.size() / layout.size; ++i) {
+        used += entries[i * layout.size + layout.typeOffset] != 0 ? 1 : 0;
+    }
+    return used;
+}
+
+// The layout for which making 20 brushes adds exactly 20 entries in use, and deleting them
+// takes exactly those away again; none when no layout does.
+std::optional<EntryLayout> CheckedLayout() {
+    HANDLE self = GetCurrentProcess();
+    for (EntryLayout layout : {EntryLayout{24, 14}, EntryLayout{16, 12}, EntryLayout{24, 12}}) {
+        const std::size_t size = layout.size;
+        const auto before = ReadTable(self, size);
+        std::vector<HBRUSH> made;
+        for (int i = 0; i < 20; ++i) {
+            made.push_back(CreateSolidBrush(RGB(i, 2 * i, 3 * i)));
+        }
+        const auto with = ReadTable(self, size);
+        for (HBRUSH b : made) {
+            DeleteObject(b);
+        }
+        const auto after = ReadTable(self, size);
+        if (before && with && after &&
+            CountInUse(*with, layout) == CountInUse(*before, layout) + 20 &&
+            CountInUse(*after, layout) == CountInUse(*before, layout)) {
+            return layout;
+        }
+    }
+    return std::nullopt;
+}
+
+int Gdi(DWORD pid) {
+    const std::optional<EntryLayout> layout = CheckedLayout();
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    const auto table = layout && process ? ReadTable(process, layout->size) : std::nullopt;
+    if (process) {
+        CloseHandle(process);
+    }
+    if (!table) {
+        std::printf("gdi=unknown\n");
+        return 0;
+    }
+    std::printf("gdi=%ld\n", CountInUse(*table, *layout));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -144,7 +271,13 @@ int main(int argc, char** argv) {
     if (command == "memory" && argc == 3) {
         return Memory(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
     }
+    if (command == "windows" && argc == 3) {
+        return Windows(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
+    }
+    if (command == "gdi" && argc == 3) {
+        return Gdi(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
+    }
     std::fprintf(stderr, "usage: bench_probe launch EXE FOLDER CLASS | click X Y TITLE | "
-                         "memory PID\n");
+                         "memory PID | windows PID | gdi PID\n");
     return 2;
 }

@@ -3,13 +3,16 @@
 
 #include <map>
 
+// A picture to draw: a part of a bitmap, from origin, of size.
 struct Picture {
     HBITMAP bitmap = nullptr;
+    POINT origin{};
     SIZE size{};
 };
 
 // The program's bitmap resources, each loaded once per run and shared by every control that
-// shows it; all are freed with the cache.
+// shows it; all are freed with the cache. Small pictures (the 64 emoticons) share one bitmap,
+// a sheet, so that they cost one GDI object instead of 64.
 class PictureCache {
   public:
     explicit PictureCache(HINSTANCE instance) : instance_(instance) {}
@@ -17,10 +20,13 @@ class PictureCache {
     Picture Get(int resource);
 
   private:
-    struct Loaded {
-        Bitmap bitmap;
-        SIZE size{};
-    };
+    static constexpr int kCell = 32;   // the largest picture that goes onto the sheet
+    static constexpr int kSlots = 128; // pictures the sheet holds
+    bool AddToSheet(HBITMAP loaded, Picture& picture);
+
     HINSTANCE instance_;
-    std::map<int, Loaded> pictures_;
+    Bitmap sheet_;
+    int sheetUsed_ = 0;
+    std::map<int, Bitmap> large_;
+    std::map<int, Picture> pictures_;
 };

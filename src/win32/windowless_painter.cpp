@@ -23,15 +23,15 @@ void DrawPicture(HDC dc, const FormControl& c, const RECT& r) {
     const SIZE size = c.picture.size;
     if (c.design.stretch) {
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source, 0, 0, size.cx,
-                   size.cy, SRCCOPY);
+        StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, source,
+                   c.picture.origin.x, c.picture.origin.y, size.cx, size.cy, SRCCOPY);
     } else {
         // Unscaled, in the middle of its cell when smaller.
         const int width = r.right - r.left;
         const int height = r.bottom - r.top;
         const int x = r.left + (size.cx < width ? (width - size.cx) / 2 : 0);
         const int y = r.top + (size.cy < height ? (height - size.cy) / 2 : 0);
-        BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+        BitBlt(dc, x, y, size.cx, size.cy, source, c.picture.origin.x, c.picture.origin.y, SRCCOPY);
     }
     SelectObject(source, old);
     DeleteDC(source);

@@ -304,7 +304,7 @@ StandIn::StandIn(const std::vector<std::string>& specs, const std::string& class
       process_(
           (UseUnmanagedWindows(), WineProcess::Start(WindowsProgram("im_standin"),
                                                      StandInArguments(dir_, specs, className)))) {
-    if (!WaitUntil([this] { return Ready(dir_); }, 20s)) {
+    if (!WaitUntil([this] { return Ready(dir_); }, 60s)) { // a fresh prefix starts slowly
         throw HarnessError("the stand-in messenger did not come up; see " + dir_);
     }
 }
