@@ -24,22 +24,29 @@ bool PictureCache::AddToSheet(HBITMAP loaded, Picture& picture) {
     if (picture.size.cx > kCell || picture.size.cy > kCell || sheetUsed_ >= kSlots) {
         return false;
     }
-    HDC screen = GetDC(nullptr);
     if (!sheet_.Get()) {
+        HDC screen = GetDC(nullptr);
         sheet_.Reset(CreateCompatibleBitmap(screen, kCell * kSlots, kCell));
+        sheetDc_ = CreateCompatibleDC(screen);
+        pictureDc_ = CreateCompatibleDC(screen);
+        ReleaseDC(nullptr, screen);
     }
-    HDC to = CreateCompatibleDC(screen);
-    HDC from = CreateCompatibleDC(screen);
-    HGDIOBJ oldTo = SelectObject(to, sheet_.Get());
-    HGDIOBJ oldFrom = SelectObject(from, loaded);
+    // Selected only while copying: the painter selects the sheet into its own DC.
+    HGDIOBJ oldSheet = SelectObject(sheetDc_, sheet_.Get());
+    HGDIOBJ oldPicture = SelectObject(pictureDc_, loaded);
     picture.origin = POINT{sheetUsed_ * kCell, 0};
-    BitBlt(to, picture.origin.x, 0, picture.size.cx, picture.size.cy, from, 0, 0, SRCCOPY);
-    SelectObject(from, oldFrom);
-    SelectObject(to, oldTo);
-    DeleteDC(from);
-    DeleteDC(to);
-    ReleaseDC(nullptr, screen);
+    BitBlt(sheetDc_, picture.origin.x, 0, picture.size.cx, picture.size.cy, pictureDc_, 0, 0,
+           SRCCOPY);
+    SelectObject(pictureDc_, oldPicture);
+    SelectObject(sheetDc_, oldSheet);
     picture.bitmap = sheet_.Get();
     ++sheetUsed_;
     return true;
+}
+
+PictureCache::~PictureCache() {
+    if (sheetDc_) {
+        DeleteDC(sheetDc_);
+        DeleteDC(pictureDc_);
+    }
 }

@@ -16,6 +16,9 @@ struct Picture {
 class PictureCache {
   public:
     explicit PictureCache(HINSTANCE instance) : instance_(instance) {}
+    ~PictureCache();
+    PictureCache(const PictureCache&) = delete;
+    PictureCache& operator=(const PictureCache&) = delete;
     // An empty picture when there is no such bitmap.
     Picture Get(int resource);
 
@@ -26,6 +29,8 @@ class PictureCache {
 
     HINSTANCE instance_;
     Bitmap sheet_;
+    HDC sheetDc_ = nullptr; // kept for the copying onto the sheet
+    HDC pictureDc_ = nullptr;
     int sheetUsed_ = 0;
     std::map<int, Bitmap> large_;
     std::map<int, Picture> pictures_;
