@@ -145,7 +145,8 @@ void FrmSmilies::Form_Load() {
                              ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height}));
     SetSize(Twips(grid.windowWidth), Twips(grid.windowHeight));
     text1_.clear();
-    SetTopmost(program_.ports.windows, hWnd(), VbTrue);
+    // Showing it here would flash it where it stands before the launcher places it.
+    SetTopmostHidden(program_.ports.windows, hWnd());
 }
 
 void FrmSmilies::SetBorder(int index, int style) {

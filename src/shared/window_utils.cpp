@@ -8,6 +8,11 @@ void DragForm(WindowSystem& windows, WindowState state, Hwnd window) {
     windows.SendMessageA(window, win::kWmNcLButtonDown, win::kHtCaption, 0);
 }
 
+void SetTopmostHidden(WindowSystem& windows, Hwnd window) {
+    windows.SetWindowPos(window, win::kHwndTopmost, 0, 0, 0, 0,
+                         win::kSwpNoSize | win::kSwpNoMove | win::kSwpNoActivate);
+}
+
 void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost) {
     const Hwnd insertAfter = topmost == VbTrue ? win::kHwndTopmost : win::kHwndNoTopmost;
     windows.SetWindowPos(window, insertAfter, 0, 0, 0, 0,

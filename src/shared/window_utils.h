@@ -11,3 +11,5 @@ void DragForm(WindowSystem& windows, WindowState state, Hwnd window);
 // Puts a window into (VbTrue) or out of (VbFalse) the always-on-top band without moving,
 // sizing or activating it; a hidden window is shown.
 void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost);
+// The same for a window still being loaded: it stays hidden until it is shown where it belongs.
+void SetTopmostHidden(WindowSystem& windows, Hwnd window);

@@ -82,9 +82,17 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Raise(FormEvent{EventKind::Timer, static_cast<int>(wParam)});
         return 0;
     case WM_ACTIVATE:
-        // Only a change to another window of this program counts as deactivation.
-        if (LOWORD(wParam) == WA_INACTIVE && toolkit_.IsOwnWindow(reinterpret_cast<HWND>(lParam))) {
-            Raise(FormEvent{EventKind::Deactivate});
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            // The focused control gets the focus back when the form is active again.
+            HWND focus = GetFocus();
+            focusOnReturn_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
+            // Only a change to another window of this program counts as deactivation.
+            if (toolkit_.IsOwnWindow(reinterpret_cast<HWND>(lParam))) {
+                Raise(FormEvent{EventKind::Deactivate});
+            }
+        } else if (focusOnReturn_ && IsWindow(focusOnReturn_) && !HIWORD(wParam)) {
+            SetFocus(focusOnReturn_);
+            return 0;
         }
         break;
     case WM_KILLFOCUS:

@@ -67,4 +67,5 @@ class FormWindow {
     FormControl* pressed_ = nullptr; // took a left press and has the mouse captured
     bool pressClicks_ = false;       // its release is a click (not after a double-click)
     bool focused_ = false;
+    HWND focusOnReturn_ = nullptr; // the control that had the focus when the form went inactive
 };

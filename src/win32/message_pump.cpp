@@ -17,36 +17,49 @@ void Win32Toolkit::ShowModal(FormId id, FormId owner) {
         return;
     }
     // Modal to the whole program: every other form stops taking input until it closes.
-    std::vector<HWND> disabled;
+    EndModal();
     for (auto& [otherId, other] : forms_) {
         if (otherId != id && IsWindowEnabled(other->Handle())) {
             EnableWindow(other->Handle(), FALSE);
-            disabled.push_back(other->Handle());
+            disabledByModal_.push_back(other->Handle());
         }
     }
+    modal_ = id;
     ShowForm(id, owner);
     ShowPending();
     MSG msg;
     while (!ended_ && Hosted(id) && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         PumpOne(msg);
     }
-    for (HWND h : disabled) {
-        if (IsWindow(h)) {
-            EnableWindow(h, TRUE);
-        }
-    }
+    EndModal();
     if (FormWindow* ownerForm = Hosted(owner)) {
         SetActiveWindow(ownerForm->Handle());
     }
 }
 
+void Win32Toolkit::EndModal() {
+    for (HWND h : disabledByModal_) {
+        if (IsWindow(h)) {
+            EnableWindow(h, TRUE);
+        }
+    }
+    disabledByModal_.clear();
+    modal_.reset();
+}
+
 void Win32Toolkit::PumpOne(MSG& msg) {
+    ++dispatching_;
     if (!PreTranslate(msg)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    --dispatching_;
     ShowPending();
-    destroyed_.clear();
+    // A form unloaded inside a handler that a nested loop (a modal form) runs under is freed
+    // only once that outer handler has returned too.
+    if (dispatching_ == 0) {
+        destroyed_.clear();
+    }
 }
 
 // Enter and Escape press the default and cancel buttons, Ctrl+Shift+letter a button's

@@ -100,6 +100,9 @@ void Win32Toolkit::DestroyForm(FormId form) {
         return;
     }
     toShow_.erase(form);
+    if (modal_ == form) {
+        EndModal();
+    }
     // The window goes from the screen now; its object once the running handler has returned.
     ShowWindow(it->second->Handle(), SW_HIDE);
     destroyed_.push_back(std::move(it->second));
@@ -134,6 +137,9 @@ void Win32Toolkit::ShowPending() {
 
 void Win32Toolkit::HideForm(FormId id) {
     toShow_.erase(id);
+    if (modal_ == id) {
+        EndModal();
+    }
     if (FormWindow* form = Hosted(id)) {
         ShowWindow(form->Handle(), SW_HIDE);
     }

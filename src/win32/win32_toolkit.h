@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -68,6 +69,9 @@ class Win32Toolkit final : public Toolkit {
     bool PreTranslate(const MSG& msg);
     // Shows the forms shown during the last event, once they stand where that event put them.
     void ShowPending();
+    // Gives the other forms their input back, before the modal form goes: the system hands
+    // activation only to a window that takes input, else to another program.
+    void EndModal();
 
     HINSTANCE instance_;
     int dpiX_ = 96;
@@ -80,6 +84,9 @@ class Win32Toolkit final : public Toolkit {
     PictureCache pictures_;
     std::map<FormId, std::unique_ptr<FormWindow>> forms_;
     std::set<FormId> toShow_;
+    std::optional<FormId> modal_;
+    std::vector<HWND> disabledByModal_;
+    int dispatching_ = 0; // messages being handled, nested loops included
     // Forms unloaded inside their own handlers are freed once the handler has returned.
     std::vector<std::unique_ptr<FormWindow>> destroyed_;
     bool ended_ = false;

@@ -117,5 +117,18 @@ TEST_F(SlideShow, ClosingThePaletteClosesItAndTheKeysOpenItAgain) {
     EXPECT_NO_THROW(OpenSlideShow(app)) << "the hidden keys open it again";
 }
 
+TEST_F(SlideShow, TheKeysReachTheTextBoxWhenThePaletteComesBack) {
+    // At the right edge: the palette opens left of the launcher and leaves its rim free.
+    ResetSettings({{"StickToPM", "F"}, {"Left", "18420"}, {"top", "3000"}});
+    FizzmoApp app;
+    ClickCentre(app.OpenPalette().Child("Edit").value().rect); // the focus in the text box
+    const Rect launcher = WaitVisibleWindow("").rect;
+    Click(launcher.x + 2, launcher.y + 2); // the launcher's rim: the palette hides
+    EXPECT_TRUE(WaitWindowHidden("Smilies"));
+    app.OpenPalette();
+    TypeText("uuuus"); // no click into the box this time
+    EXPECT_NO_THROW(WaitVisibleWindow(kSlideShow));
+}
+
 } // namespace
 } // namespace e2e

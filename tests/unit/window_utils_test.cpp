@@ -18,8 +18,10 @@ TEST(SetTopmost, ChoosesTheBandAndKeepsPositionAndSize) {
     FakeWindowSystem windows;
     SetTopmost(windows, 7, VbTrue);
     SetTopmost(windows, 7, VbFalse);
+    SetTopmostHidden(windows, 7); // as SetTopmost, without the show flag (64)
     EXPECT_EQ(windows.calls, (std::vector<std::string>{"SetWindowPos(7,-1,0,0,0,0,83)",
-                                                       "SetWindowPos(7,-2,0,0,0,0,83)"}));
+                                                       "SetWindowPos(7,-2,0,0,0,0,83)",
+                                                       "SetWindowPos(7,-1,0,0,0,0,19)"}));
 }
 
 } // namespace
