@@ -9,6 +9,7 @@ namespace {
 constexpr const char* kCodeFileMissing = "A required file, code.dll is not found.";
 constexpr const char* kMessageTitle = "Fizzmo Lite";
 constexpr int kLauncherPicture = 101;
+constexpr int kPaletteHotKey = 1;
 } // namespace
 
 FrmMain::FrmMain(Program& program) : Form(FormId::Main, program.ports.toolkit), program_(program) {}
@@ -86,6 +87,9 @@ void FrmMain::OnEvent(const FormEvent& e) {
     case EventKind::AnotherStart:
         ShowAgain();
         break;
+    case EventKind::HotKey:
+        HotKey_Press();
+        break;
     default:
         break;
     }
@@ -115,6 +119,10 @@ void FrmMain::Form_Load() {
     if (o.StayOnTop == VbTrue) {
         SetTopmost(program_.ports.windows, hWnd(), VbTrue);
     }
+    // A key that another program holds leaves the program as it is, without a hot key.
+    if (const std::optional<HotKey> key = LoadHotKey(program_.ports.store)) {
+        hotKeyRegistered_ = toolkit().RegisterHotKey(FormId::Main, kPaletteHotKey, *key);
+    }
 }
 
 // A second start asks for the launcher: wherever it had got to, it comes into reach, in front.
@@ -127,6 +135,10 @@ void FrmMain::Form_Unload() {
     // A run that stopped at the code-file check never loaded the options: keep the store as is.
     if (optionsLoaded_) {
         SaveOptions(program_.Options, program_.ports.store, Left(), Top());
+    }
+    if (hotKeyRegistered_) {
+        toolkit().UnregisterHotKey(FormId::Main, kPaletteHotKey);
+        hotKeyRegistered_ = false;
     }
     program_.frmSlideShow.Unload();
     program_.frmSmilies.Unload();

@@ -40,6 +40,7 @@ class FrmMain final : public Form {
     void mnuExit_Click();
     void Command1_Click();
     void Timer1_Timer();
+    void HotKey_Press();
 
     bool Checked(int item) const;
 
@@ -54,8 +55,10 @@ class FrmMain final : public Form {
     void ShowAgain();
     void MenuItem_Click(int item);
     void UnloadAndEnd();
+    void OpenPalette();
 
     Program& program_;
     bool optionsLoaded_ = false;
+    bool hotKeyRegistered_ = false;
     VbBool checked_[MainControls::mnuExit + 1] = {};
 };

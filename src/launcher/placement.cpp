@@ -16,6 +16,25 @@ void FrmMain::Image1_MouseUp(int button) {
 }
 
 void FrmMain::Image1_Click() {
+    OpenPalette();
+}
+
+// From anywhere: opens the palette as a click on the picture does, with the keyboard highlight
+// on the first picture; pressed again while the palette is shown, hides it.
+void FrmMain::HotKey_Press() {
+    FrmSmilies& palette = program_.frmSmilies;
+    if (program_.frmAbout.Visible()) {
+        return; // the About box is modal to the whole program
+    }
+    if (palette.Visible()) {
+        palette.Hide();
+        return;
+    }
+    OpenPalette();
+    palette.Highlight(0);
+}
+
+void FrmMain::OpenPalette() {
     FrmSmilies& palette = program_.frmSmilies;
     palette.Show(FormId::Main);
     const ScreenMetrics screen = toolkit().Screen();

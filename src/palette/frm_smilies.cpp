@@ -95,6 +95,9 @@ void FrmSmilies::OnEvent(const FormEvent& e) {
             Frame2_MouseDown(e.button);
         }
         break;
+    case EventKind::KeyDown: // whichever control has the focus
+        Form_KeyDown(e.keyCode, e.shift);
+        break;
     case EventKind::KeyPress:
         if (e.control == Text1) {
             Text1_KeyPress(e.keyAscii);
@@ -145,6 +148,7 @@ void FrmSmilies::Form_Load() {
                              ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height}));
     SetSize(Twips(grid.windowWidth), Twips(grid.windowHeight));
     text1_.clear();
+    highlight_ = kNoHighlight;
     // Showing it here would flash it where it stands before the launcher places it.
     SetTopmostHidden(program_.ports.windows, hWnd());
 }
@@ -158,9 +162,14 @@ void FrmSmilies::SetBorder(int index, int style) {
 }
 
 void FrmSmilies::smiley_MouseMove(int index) {
+    Highlight(index);
+}
+
+void FrmSmilies::Highlight(int index) {
     if (index < 0 || index >= kSmileyCount) {
         return;
     }
+    highlight_ = index;
     const std::string& tag = tags_[static_cast<std::size_t>(index)];
     if (text1_ != tag) {
         text1_ = tag;
@@ -176,8 +185,10 @@ void FrmSmilies::smiley_Click(int index) {
     if (index < 0 || index >= kSmileyCount) {
         return;
     }
-    const TypingOutcome outcome = TypeIntoIMWindow(program_.ports.windows, program_.Options,
-                                                   SmileyCodes[static_cast<std::size_t>(index)]);
+    IMTarget typedInto;
+    const TypingOutcome outcome =
+        TypeIntoIMWindow(program_.ports.windows, program_.Options,
+                         SmileyCodes[static_cast<std::size_t>(index)], &typedInto);
     if (outcome == TypingOutcome::NotAnswering) {
         // Clicks made while the messenger kept us waiting must not type codes once it wakes.
         toolkit().DiscardMouseInput();
@@ -185,6 +196,22 @@ void FrmSmilies::smiley_Click(int index) {
     }
     if (program_.Options.KeepOpen != VbTrue) {
         Hide();
+        // The user goes on typing into the conversation without clicking it first.
+        if (outcome == TypingOutcome::Typed) {
+            ReturnToConversation(program_.ports.windows, typedInto.window, typedInto.inputBox);
+        }
+    }
+}
+
+// The arrows, Home and End move the highlight; they are no character keys and never reach the
+// text box. Enter types the highlighted picture's code as a click does, and still reaches the
+// text box as the character it is.
+void FrmSmilies::Form_KeyDown(int keyCode, int shift) {
+    if (const std::optional<GridMove> move = GridMoveOfKey(keyCode, shift)) {
+        toolkit().ConsumeKey();
+        Highlight(MoveHighlight(highlight_, *move));
+    } else if (keyCode == keys::kReturn && shift == 0 && highlight_ != kNoHighlight) {
+        smiley_Click(highlight_);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "palette/catalogue.h"
+#include "palette/grid_navigation.h"
 #include "shared/form.h"
 #include "shared/form_event.h"
 
@@ -28,6 +29,12 @@ class FrmSmilies final : public Form {
     void Frame2_MouseDown(int button);
     void cmdClose_Click();
     void Text1_KeyPress(int keyAscii);
+    void Form_KeyDown(int keyCode, int shift);
+
+    // The one highlight that hovering and the keys move: the picture's border drops and the
+    // text box shows its hover text.
+    void Highlight(int index);
+    int Highlighted() const { return highlight_; }
 
     const SmileyTable& Codes() const { return SmileyCodes; }
     int BorderStyle(int index) const { return borders_[static_cast<std::size_t>(index)]; }
@@ -47,4 +54,5 @@ class FrmSmilies final : public Form {
     std::array<std::string, kSmileyCount> tags_;
     std::array<int, kSmileyCount> borders_{};
     std::string text1_;
+    int highlight_ = kNoHighlight;
 };

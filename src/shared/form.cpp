@@ -18,6 +18,7 @@ void Form::Show(FormId owner) {
     Load();
     if (loaded_) { // Form_Load may have unloaded it again
         PlaceAtStart(owner);
+        visible_ = true;
         toolkit_.ShowForm(id_, owner);
     }
 }
@@ -26,6 +27,7 @@ void Form::ShowModal(FormId owner) {
     Load();
     if (loaded_) {
         PlaceAtStart(owner);
+        visible_ = true;
         toolkit_.ShowModal(id_, owner);
     }
 }
@@ -64,6 +66,7 @@ void Form::MoveInside(const PixelRect& area) {
 }
 
 void Form::Hide() {
+    visible_ = false;
     if (loaded_) {
         toolkit_.HideForm(id_);
     }
@@ -75,6 +78,7 @@ void Form::Unload() {
     }
     Form_Unload();
     loaded_ = false;
+    visible_ = false;
     toolkit_.DestroyForm(id_);
 }
 

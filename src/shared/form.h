@@ -17,6 +17,8 @@ class Form {
     // Every event of the form's window and controls comes in here.
     virtual void OnEvent(const FormEvent& event) = 0;
     bool Loaded() const { return loaded_; }
+    // Shown by the program and not hidden or unloaded since.
+    bool Visible() const { return visible_; }
 
     void Load();
     void Show(FormId owner);      // modeless; loads first when needed
@@ -53,6 +55,7 @@ class Form {
     FormId id_;
     Toolkit& toolkit_;
     bool loaded_ = false;
+    bool visible_ = false;
     StartPosition start_ = StartPosition::Manual;
     bool placedAtStart_ = false;
 };

@@ -6,7 +6,8 @@ enum class EventKind {
     MouseMove,
     Click,
     DblClick,
-    KeyPress,
+    KeyDown,  // any key pressed while the form is active, before its focused control sees it
+    KeyPress, // a character typed into a text box
     Timer,
     Menu,
     Activate,
@@ -15,11 +16,28 @@ enum class EventKind {
     CloseRequest,
     EndSession,   // the user is logging off or the system is shutting down
     AnotherStart, // the program was started again while running
+    HotKey,       // the user pressed the program's hot key, wherever the focus was
 };
 
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kOnForm = 0; // the event comes from the form's own surface
+
+// The state of the shift keys in a key event.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+// Key codes of the keys the forms act on (the Windows virtual-key codes).
+namespace keys {
+inline constexpr int kReturn = 0x0D;
+inline constexpr int kEnd = 0x23;
+inline constexpr int kHome = 0x24;
+inline constexpr int kLeft = 0x25;
+inline constexpr int kUp = 0x26;
+inline constexpr int kRight = 0x27;
+inline constexpr int kDown = 0x28;
+} // namespace keys
 
 // One event from a form's window, as the platform layer reports it. Mouse positions are in
 // pixels within the control (or the form's client area).
@@ -32,4 +50,5 @@ struct FormEvent {
     int x = 0;
     int y = 0;
     int keyAscii = 0;
+    int keyCode = 0; // KeyDown
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include "form_design.h"
+#include "hot_key.h"
 #include "window_system.h"
 #include "window_utils.h"
 
@@ -39,6 +40,13 @@ class Toolkit {
     virtual void SetText(FormId form, int control, int index, const std::string& text) = 0;
     virtual void SetToolTip(FormId form, int control, int index, const std::string& text) = 0;
     virtual void SetTimerEnabled(FormId form, int timer, bool enabled) = 0;
+
+    // Called while a KeyDown event is handled: the key goes no further, its control never sees it.
+    virtual void ConsumeKey() = 0;
+    // The key comes to the form as a HotKey event with this id from anywhere in the session;
+    // false when it cannot be had (another program holds it).
+    virtual bool RegisterHotKey(FormId form, int id, const HotKey& key) = 0;
+    virtual void UnregisterHotKey(FormId form, int id) = 0;
 
     virtual void SetMenuChecked(FormId form, int item, bool checked) = 0;
     // Pops up the form's menu at a point in its client area and returns once it has closed;

@@ -44,7 +44,7 @@ std::string GetWindowClassName(WindowSystem& windows, Hwnd window) {
 }
 
 TypingOutcome TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& options,
-                               std::string_view text) {
+                               std::string_view text, IMTarget* typedInto) {
     // An Enter alone would send whatever the user had half typed.
     if (text.empty()) {
         return TypingOutcome::NothingTyped;
@@ -73,6 +73,9 @@ TypingOutcome TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& optio
         !windows.SendMessageTimeoutA(inputBox, win::kWmKeyDown, win::kVkReturn, kEnterKeyData,
                                      kAnswerTimeoutMs)) {
         return TypingOutcome::NotAnswering;
+    }
+    if (typedInto) {
+        *typedInto = IMTarget{imWindow, inputBox};
     }
     return TypingOutcome::Typed;
 }

@@ -20,9 +20,16 @@ enum class TypingOutcome {
     NotAnswering, // the input box did not answer: nothing, or only part of the text, went out
 };
 
+// Where a text was typed.
+struct IMTarget {
+    Hwnd window = 0;
+    Hwnd inputBox = 0;
+};
+
 // Types text into the input box of the frontmost IM window, one WM_CHAR per character,
 // then presses Enter when SendOnClick is on. Sends nothing when there is nothing to type or
 // no IM window, and nothing more once the input box stops answering, so that a hung
-// messenger cannot hang this program.
+// messenger cannot hang this program. When typedInto is given, it gets the window and box
+// that received the whole text.
 TypingOutcome TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& options,
-                               std::string_view text);
+                               std::string_view text, IMTarget* typedInto = nullptr);

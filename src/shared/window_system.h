@@ -56,4 +56,10 @@ class WindowSystem {
                               std::uint32_t flags) = 0;
     // Leaves rect untouched when the window does not exist.
     virtual void GetWindowRect(Hwnd window, PixelRect& rect) = 0;
+    virtual void SetForegroundWindow(Hwnd window) = 0;
+    // The thread that made the window; 0 when there is no such window.
+    virtual std::uint32_t GetWindowThreadProcessId(Hwnd window) = 0;
+    virtual std::uint32_t GetCurrentThreadId() = 0;
+    virtual bool AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) = 0;
+    virtual void SetFocus(Hwnd window) = 0;
 };

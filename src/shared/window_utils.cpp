@@ -19,3 +19,20 @@ void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost) {
                          win::kSwpNoSize | win::kSwpNoMove | win::kSwpNoActivate |
                              win::kSwpShowWindow);
 }
+
+void ReturnToConversation(WindowSystem& windows, Hwnd imWindow, Hwnd inputBox) {
+    windows.SetForegroundWindow(imWindow);
+    const std::uint32_t ours = windows.GetCurrentThreadId();
+    const std::uint32_t theirs = windows.GetWindowThreadProcessId(inputBox);
+    if (theirs == 0) { // gone meanwhile
+        return;
+    }
+    if (theirs == ours) {
+        windows.SetFocus(inputBox);
+        return;
+    }
+    if (windows.AttachThreadInput(ours, theirs, true)) {
+        windows.SetFocus(inputBox);
+        windows.AttachThreadInput(ours, theirs, false);
+    }
+}

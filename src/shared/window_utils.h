@@ -11,5 +11,10 @@ void DragForm(WindowSystem& windows, WindowState state, Hwnd window);
 // Puts a window into (VbTrue) or out of (VbFalse) the always-on-top band without moving,
 // sizing or activating it; a hidden window is shown.
 void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost);
+// Makes the IM window the foreground window with the focus in its input box, so that the user
+// types on into the conversation; another program's window takes the focus only while the
+// two threads share their input.
+void ReturnToConversation(WindowSystem& windows, Hwnd imWindow, Hwnd inputBox);
+
 // The same for a window still being loaded: it stays hidden until it is shown where it belongs.
 void SetTopmostHidden(WindowSystem& windows, Hwnd window);

@@ -78,6 +78,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         pressed_ = nullptr;
         return 0;
+    case WM_HOTKEY:
+        Raise(FormEvent{EventKind::HotKey, static_cast<int>(wParam)});
+        return 0;
     case WM_TIMER:
         Raise(FormEvent{EventKind::Timer, static_cast<int>(wParam)});
         return 0;

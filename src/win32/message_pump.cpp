@@ -2,6 +2,8 @@
 // form rather than on its focused control.
 #include "win32_toolkit.h"
 
+#include <utility>
+
 void Win32Toolkit::Run() {
     ShowPending();
     MSG msg;
@@ -63,7 +65,8 @@ void Win32Toolkit::PumpOne(MSG& msg) {
 }
 
 // Enter and Escape press the default and cancel buttons, Ctrl+Shift+letter a button's
-// shortcut, and every character typed into a text box is reported before the box sees it.
+// shortcut; every other key press is reported to its form, which may keep it from the focused
+// control, and every character typed into a text box is reported before the box sees it.
 bool Win32Toolkit::PreTranslate(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) {
         return false;
@@ -81,7 +84,9 @@ bool Win32Toolkit::PreTranslate(const MSG& msg) {
         }
         return false;
     }
-    const bool ctrlShift = (GetKeyState(VK_CONTROL) & 0x8000) && (GetKeyState(VK_SHIFT) & 0x8000);
+    const bool ctrl = GetKeyState(VK_CONTROL) & 0x8000;
+    const bool shift = GetKeyState(VK_SHIFT) & 0x8000;
+    const bool ctrlShift = ctrl && shift;
     for (const auto& c : form->Controls()) {
         const ControlDesign& d = c->design;
         const bool hit = (msg.wParam == VK_ESCAPE && d.isCancel) ||
@@ -92,5 +97,13 @@ bool Win32Toolkit::PreTranslate(const MSG& msg) {
             return true;
         }
     }
-    return false;
+    FormControl* focused = form->FindWindowed(msg.hwnd);
+    FormEvent e{EventKind::KeyDown, focused ? focused->design.id : kOnForm,
+                focused ? focused->design.index : 0};
+    e.keyCode = static_cast<int>(msg.wParam);
+    e.shift = (shift ? kShiftMask : 0) | (ctrl ? kCtrlMask : 0) |
+              ((GetKeyState(VK_MENU) & 0x8000) ? kAltMask : 0);
+    keyConsumed_ = false;
+    Raise(form->Id(), e);
+    return std::exchange(keyConsumed_, false);
 }

@@ -44,6 +44,9 @@ class Win32Toolkit final : public Toolkit {
     void SetText(FormId form, int control, int index, const std::string& text) override;
     void SetToolTip(FormId form, int control, int index, const std::string& text) override;
     void SetTimerEnabled(FormId form, int timer, bool enabled) override;
+    void ConsumeKey() override { keyConsumed_ = true; }
+    bool RegisterHotKey(FormId form, int id, const HotKey& key) override;
+    void UnregisterHotKey(FormId form, int id) override;
     void SetMenuChecked(FormId form, int item, bool checked) override;
     void PopupMenu(FormId form, int x, int y) override;
     void MessageBoxCritical(const std::string& text, const std::string& title) override;
@@ -90,4 +93,5 @@ class Win32Toolkit final : public Toolkit {
     // Forms unloaded inside their own handlers are freed once the handler has returned.
     std::vector<std::unique_ptr<FormWindow>> destroyed_;
     bool ended_ = false;
+    bool keyConsumed_ = false; // by the form handling the current key press
 };

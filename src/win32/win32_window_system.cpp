@@ -66,3 +66,23 @@ void Win32WindowSystem::GetWindowRect(Hwnd window, PixelRect& rect) {
         rect = PixelRect{r.left, r.top, r.right, r.bottom};
     }
 }
+
+void Win32WindowSystem::SetForegroundWindow(Hwnd window) {
+    ::SetForegroundWindow(ToHwnd(window));
+}
+
+std::uint32_t Win32WindowSystem::GetWindowThreadProcessId(Hwnd window) {
+    return ::GetWindowThreadProcessId(ToHwnd(window), nullptr);
+}
+
+std::uint32_t Win32WindowSystem::GetCurrentThreadId() {
+    return ::GetCurrentThreadId();
+}
+
+bool Win32WindowSystem::AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) {
+    return ::AttachThreadInput(attach, attachTo, join ? TRUE : FALSE) != FALSE;
+}
+
+void Win32WindowSystem::SetFocus(Hwnd window) {
+    ::SetFocus(ToHwnd(window));
+}

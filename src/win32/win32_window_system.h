@@ -19,4 +19,9 @@ class Win32WindowSystem final : public WindowSystem {
     void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
     void GetWindowRect(Hwnd window, PixelRect& rect) override;
+    void SetForegroundWindow(Hwnd window) override;
+    std::uint32_t GetWindowThreadProcessId(Hwnd window) override;
+    std::uint32_t GetCurrentThreadId() override;
+    bool AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) override;
+    void SetFocus(Hwnd window) override;
 };

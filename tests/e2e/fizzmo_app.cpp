@@ -340,6 +340,16 @@ std::vector<StandInWindow> StandIn::Windows() const {
     return windows;
 }
 
+std::string StandIn::Focus() const {
+    std::string focus;
+    for (const std::string& line : LinesOf(dir_ + "/state.txt")) {
+        if (line.rfind("foreground ", 0) == 0 || line.rfind("focus ", 0) == 0) {
+            focus += (focus.empty() ? "" : ";") + line;
+        }
+    }
+    return focus;
+}
+
 void StandIn::Send(const std::string& lines) {
     std::remove((dir_ + "/state.txt").c_str());
     const std::string staging = dir_ + "/commands.tmp";

@@ -117,6 +117,9 @@ class StandIn {
     // The log without window handles and arrival times, which change from run to run.
     std::vector<std::string> Received() const;
     std::vector<StandInWindow> Windows() const;
+    // Which IM window is the foreground window and which of its windows has the focus:
+    // "foreground window=0;focus window=0 kind=input", or "" when neither is one of its own.
+    std::string Focus() const;
     // Runs the lines ("move 0 x y w h", "front 1", "open x,y,w,h", "minimize 0"), waiting until
     // they are done.
     void Command(const std::string& lines);

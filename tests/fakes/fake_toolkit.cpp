@@ -158,3 +158,17 @@ bool FakeToolkit::OnSomeScreen(const PixelRect& r) {
     }
     return false;
 }
+
+bool FakeToolkit::RegisterHotKey(FormId form, int id, const HotKey& key) {
+    calls.push_back("RegisterHotKey " + Name(form) + " " + std::to_string(id));
+    if (hotKeyTaken) {
+        return false;
+    }
+    hotKeys[id] = key;
+    return true;
+}
+
+void FakeToolkit::UnregisterHotKey(FormId form, int id) {
+    calls.push_back("UnregisterHotKey " + Name(form) + " " + std::to_string(id));
+    hotKeys.erase(id);
+}

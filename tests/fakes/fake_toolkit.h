@@ -25,6 +25,8 @@ class FakeToolkit final : public Toolkit {
     std::map<int, bool> menuChecked;
     bool ended = false;
     bool prevInstance = false;
+    bool hotKeyTaken = false;      // another program holds every hot key
+    std::map<int, HotKey> hotKeys; // registered, by id
     // The work areas of the screens; none given: the whole of each screen.
     std::vector<PixelRect> workAreas;
 
@@ -51,6 +53,9 @@ class FakeToolkit final : public Toolkit {
     void SetText(FormId form, int control, int index, const std::string& text) override;
     void SetToolTip(FormId form, int control, int index, const std::string& text) override;
     void SetTimerEnabled(FormId form, int timer, bool enabled) override;
+    void ConsumeKey() override { calls.push_back("ConsumeKey"); }
+    bool RegisterHotKey(FormId form, int id, const HotKey& key) override;
+    void UnregisterHotKey(FormId form, int id) override;
     void SetMenuChecked(FormId form, int item, bool checked) override;
     void PopupMenu(FormId form, int x, int y) override;
     void MessageBoxCritical(const std::string& text, const std::string& title) override;

@@ -142,3 +142,22 @@ void FakeWindowSystem::GetWindowRect(Hwnd window, PixelRect& rect) {
         rect = it->second.rect;
     }
 }
+
+void FakeWindowSystem::SetForegroundWindow(Hwnd window) {
+    calls.push_back("SetForegroundWindow(" + std::to_string(window) + ")");
+}
+
+std::uint32_t FakeWindowSystem::GetWindowThreadProcessId(Hwnd window) {
+    calls.push_back("GetWindowThreadProcessId(" + std::to_string(window) + ")");
+    return windows_.count(window) ? kWindowsThread : 0;
+}
+
+bool FakeWindowSystem::AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) {
+    calls.push_back("AttachThreadInput(" + std::to_string(attach) + "," + std::to_string(attachTo) +
+                    "," + (join ? "attach" : "detach") + ")");
+    return true;
+}
+
+void FakeWindowSystem::SetFocus(Hwnd window) {
+    calls.push_back("SetFocus(" + std::to_string(window) + ")");
+}

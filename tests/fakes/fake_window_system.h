@@ -17,6 +17,9 @@ struct SentMessage {
 class FakeWindowSystem final : public WindowSystem {
   public:
     static constexpr Hwnd kDesktop = 1;
+    // The program's thread, and the one every prepared window belongs to.
+    static constexpr std::uint32_t kOwnThread = 1;
+    static constexpr std::uint32_t kWindowsThread = 2;
 
     // Top-level windows are stacked in the order added: the first is at the front.
     Hwnd AddTopLevel(const std::string& className, PixelRect rect = {});
@@ -47,6 +50,11 @@ class FakeWindowSystem final : public WindowSystem {
     void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
     void GetWindowRect(Hwnd window, PixelRect& rect) override;
+    void SetForegroundWindow(Hwnd window) override;
+    std::uint32_t GetWindowThreadProcessId(Hwnd window) override;
+    std::uint32_t GetCurrentThreadId() override { return kOwnThread; }
+    bool AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) override;
+    void SetFocus(Hwnd window) override;
 
   private:
     struct Window {

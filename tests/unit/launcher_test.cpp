@@ -16,13 +16,14 @@ TEST(Launcher, StartUpRunsInOrderAndShowsTheLauncher) {
                                    "Check frmMain.7(0) on", // Stick To PM
                                    "Check frmMain.6(0) on", // SendOnClick
                                    "Check frmMain.8(0) on", // Keep Open
+                                   "RegisterHotKey frmMain 1",
                                    "Show frmMain owner frmMain",
                                }));
     EXPECT_FALSE(w.program.frmSmilies.Loaded());
     // First run: saved 100, 100 is not applied while Stick To PM is on.
     EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{318, 176, 370, 227}));
     EXPECT_EQ(w.TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
-    EXPECT_EQ(w.store.reads.size(), 6u);
+    EXPECT_EQ(w.store.reads.size(), 7u); // the six options and the hot key
     EXPECT_TRUE(w.store.writes.empty());
 }
 
@@ -208,7 +209,8 @@ TEST(Launcher, ExitSavesThenUnloadsSlideShowAndPaletteThenEnds) {
     EXPECT_EQ(w.Stored("Left"), "4770");
     EXPECT_EQ(w.Stored("top"), "2640");
     EXPECT_EQ(w.toolkit.calls,
-              (std::vector<std::string>{"Destroy frmSmilies", "Destroy frmMain", "End"}));
+              (std::vector<std::string>{"UnregisterHotKey frmMain 1", "Destroy frmSmilies",
+                                        "Destroy frmMain", "End"}));
     EXPECT_FALSE(w.program.frmSmilies.Loaded());
 }
 

@@ -4,6 +4,8 @@
 //   im_standin.exe --log PATH [--state PATH] [--commands PATH] [--class NAME]
 //                  --window x,y,w,h[,noinput][,titled][,dieafterchar][,hangafterchar] ...
 //
+// The state file lists the windows, then which has the foreground and the focus.
+//
 // Commands, one a line: move N x y w h, front N, destroy N, open SPEC, minimize N, hang MS, quit.
 //
 // A log line: "WM_CHAR window=0 kind=input hwnd=0x.. wParam=58 lParam=0x270001 us=..", the last
@@ -36,6 +38,23 @@ std::string Rect(HWND hwnd) {
            std::to_string(rect.right) + "," + std::to_string(rect.bottom);
 }
 
+// Which of our windows is the foreground window and which has the keyboard focus, if any.
+std::string FocusText() {
+    const HWND foreground = GetForegroundWindow();
+    const HWND focus = GetFocus();
+    std::string text;
+    for (const auto& im : App().windows) {
+        if (im->frame != nullptr && im->frame == foreground) {
+            text += "foreground window=" + std::to_string(im->index) + "\n";
+        }
+        if (focus != nullptr && (focus == im->frame || focus == im->input)) {
+            text += "focus window=" + std::to_string(im->index) +
+                    (focus == im->input ? " kind=input\n" : " kind=frame\n");
+        }
+    }
+    return text;
+}
+
 std::string StateText() {
     std::string text;
     for (const auto& im : App().windows) {
@@ -47,14 +66,13 @@ std::string StateText() {
                 " input=0x" + Hex(reinterpret_cast<std::uintptr_t>(im->input)) +
                 " inputRect=" + Rect(im->input) + "\n";
     }
-    return text + (App().hanging ? "hanging\n" : "") + "ready\n";
+    return text + FocusText() + (App().hanging ? "hanging\n" : "") + "ready\n";
 }
 
 // Always rewrites when forced (start-up, after commands); otherwise only on a change.
 void WriteState(bool force) {
     static std::string lastWritten;
     StandIn& app = App();
-    app.stateDirty = false;
     if (app.options.statePath.empty()) {
         return;
     }
@@ -170,8 +188,8 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (!App().options.commandsPath.empty() && !RunCommandsFile()) {
         quitting = true;
         PostQuitMessage(0);
-    } else if (App().stateDirty) {
-        WriteState(false); // a window moved or vanished by other means
+    } else {
+        WriteState(false); // a window moved, vanished or took the focus by other means
     }
     busy = false;
 }

@@ -269,9 +269,6 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         LayoutInput(*im);
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
-    case WM_WINDOWPOSCHANGED:
-        App().stateDirty = true;
-        break;
     case WM_SETFOCUS:
         if (im->input != nullptr) {
             SetFocus(im->input);
@@ -286,7 +283,6 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_NCDESTROY:
         im->frame = nullptr;
         im->input = nullptr;
-        App().stateDirty = true;
         DetachWindowData(hwnd);
         break;
     default:

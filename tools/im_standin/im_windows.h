@@ -24,7 +24,6 @@ struct StandIn {
     HINSTANCE instance = nullptr;
     HFONT font = nullptr;
     std::vector<std::unique_ptr<ImWindow>> windows; // by index; entries are never removed
-    bool stateDirty = false;                        // a window moved or vanished outside a command
     bool hanging = false;                           // inside a "hang" command
 };
 

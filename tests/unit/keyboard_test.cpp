@@ -1,0 +1,240 @@
+// The palette from the keyboard: moving the highlight, typing with Enter, the hot key, and the
+// focus going back to the conversation after a pick.
+#include "world.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GridNavigation, ArrowsRunOnAcrossRowsAndStopAtTheEnds) {
+    EXPECT_EQ(MoveHighlight(7, GridMove::Right), 8);
+    EXPECT_EQ(MoveHighlight(8, GridMove::Left), 7);
+    EXPECT_EQ(MoveHighlight(0, GridMove::Left), 0);
+    EXPECT_EQ(MoveHighlight(63, GridMove::Right), 63);
+    EXPECT_EQ(MoveHighlight(10, GridMove::Down), 18);
+    EXPECT_EQ(MoveHighlight(10, GridMove::Up), 2);
+    EXPECT_EQ(MoveHighlight(2, GridMove::Up), 2);
+    EXPECT_EQ(MoveHighlight(58, GridMove::Down), 58);
+    EXPECT_EQ(MoveHighlight(21, GridMove::RowStart), 16);
+    EXPECT_EQ(MoveHighlight(21, GridMove::RowEnd), 23);
+    EXPECT_EQ(MoveHighlight(21, GridMove::First), 0);
+    EXPECT_EQ(MoveHighlight(21, GridMove::Last), 63);
+    // Nothing highlighted yet: the arrows land on the first picture.
+    for (GridMove m : {GridMove::Left, GridMove::Right, GridMove::Up, GridMove::Down,
+                       GridMove::RowStart, GridMove::First}) {
+        EXPECT_EQ(MoveHighlight(kNoHighlight, m), 0);
+    }
+    EXPECT_EQ(MoveHighlight(kNoHighlight, GridMove::RowEnd), 7);
+    EXPECT_EQ(MoveHighlight(kNoHighlight, GridMove::Last), 63);
+}
+
+TEST(GridNavigation, KeysAndTheirShiftStates) {
+    EXPECT_EQ(GridMoveOfKey(keys::kLeft, 0), GridMove::Left);
+    EXPECT_EQ(GridMoveOfKey(keys::kDown, kShiftMask), GridMove::Down);
+    EXPECT_EQ(GridMoveOfKey(keys::kHome, 0), GridMove::RowStart);
+    EXPECT_EQ(GridMoveOfKey(keys::kHome, kCtrlMask), GridMove::First);
+    EXPECT_EQ(GridMoveOfKey(keys::kEnd, 0), GridMove::RowEnd);
+    EXPECT_EQ(GridMoveOfKey(keys::kEnd, kCtrlMask | kShiftMask), GridMove::Last);
+    EXPECT_EQ(GridMoveOfKey(keys::kLeft, kAltMask), std::nullopt);
+    EXPECT_EQ(GridMoveOfKey(keys::kReturn, 0), std::nullopt);
+    EXPECT_EQ(GridMoveOfKey('A', 0), std::nullopt);
+}
+
+TEST(HotKeyText, ModifiersAndOneKeyInAnyCase) {
+    EXPECT_EQ(ParseHotKey("Ctrl+Shift+F8"), (HotKey{true, true, false, false, 0x77}));
+    EXPECT_EQ(ParseHotKey(" alt + win + e "), (HotKey{false, false, true, true, 'E'}));
+    EXPECT_EQ(ParseHotKey("Control+Space"), (HotKey{true, false, false, false, 0x20}));
+    EXPECT_EQ(ParseHotKey("F24"), (HotKey{false, false, false, false, 0x87}));
+    EXPECT_EQ(ParseHotKey("Ctrl+7"), (HotKey{true, false, false, false, '7'}));
+    for (const char* bad : {"", "Ctrl+", "Ctrl+Shift", "Ctrl+Ctrl+A", "Hyper+A", "Ctrl+F25",
+                            "Ctrl+F0", "Ctrl+F08", "Ctrl+AB", "Ctrl++", "+A", "Ctrl+a+b", "é"}) {
+        EXPECT_EQ(ParseHotKey(bad), std::nullopt) << bad;
+    }
+}
+
+TEST(HotKeyText, StoredValueDefaultAndNone) {
+    World w;
+    EXPECT_EQ(LoadHotKey(w.store), ParseHotKey(kDefaultHotKeyText));
+    w.Store("HotKey", "Ctrl+Alt+F2");
+    EXPECT_EQ(LoadHotKey(w.store), ParseHotKey("Ctrl+Alt+F2"));
+    w.Store("HotKey", "not a key");
+    EXPECT_EQ(LoadHotKey(w.store), ParseHotKey(kDefaultHotKeyText));
+    w.Store("HotKey", "none");
+    EXPECT_EQ(LoadHotKey(w.store), std::nullopt);
+    w.Store("HotKey", "");
+    EXPECT_EQ(LoadHotKey(w.store), std::nullopt);
+    EXPECT_TRUE(w.store.writes.empty());
+}
+
+// The palette shown beside an IM window, from the code file ":)", ":(", "happy".
+struct Keyboard : ::testing::Test, World {
+    Hwnd imWindow = 0;
+    Hwnd input = 0;
+    Keyboard() {
+        Store("KeepOpen", "F");
+        Store("SendOnCLick", "F");
+        imWindow = windows.AddTopLevel("IMClass");
+        input = windows.AddChild(imWindow, "RICHEDIT", "");
+        program.Start();
+        program.frmMain.Image1_Click();
+    }
+    FrmSmilies& palette() { return program.frmSmilies; }
+    void Press(int keyCode, int shift = 0) {
+        FormEvent e{EventKind::KeyDown, SmiliesControls::Text1};
+        e.keyCode = keyCode;
+        e.shift = shift;
+        program.Dispatch(FormId::Smilies, e);
+    }
+    void Type(char c) {
+        FormEvent e{EventKind::KeyPress, SmiliesControls::Text1};
+        e.keyAscii = static_cast<unsigned char>(c);
+        program.Dispatch(FormId::Smilies, e);
+    }
+    std::string TypedText() {
+        std::string text;
+        for (const SentMessage& m : windows.messages) {
+            if (m.message == win::kWmChar) {
+                text.push_back(static_cast<char>(m.wParam));
+            }
+        }
+        return text;
+    }
+};
+
+TEST_F(Keyboard, KeysMoveTheOneHighlightThatHoverMovesToo) {
+    Press(keys::kRight);
+    EXPECT_EQ(palette().Highlighted(), 0);
+    EXPECT_EQ(palette().Text1Text(), ":)   ");
+    palette().smiley_MouseMove(9); // the pointer leaves it at 9: the keys go on from there
+    Press(keys::kDown);
+    EXPECT_EQ(palette().Highlighted(), 17);
+    EXPECT_EQ(palette().BorderStyle(17), 0);
+    EXPECT_EQ(palette().BorderStyle(9), 1);
+    Press(keys::kEnd, kCtrlMask);
+    EXPECT_EQ(palette().Highlighted(), 63);
+    // The arrows never reach the text box, so its caret stays put.
+    EXPECT_EQ(toolkit.CallsStartingWith("ConsumeKey").size(), 3u);
+}
+
+TEST_F(Keyboard, EnterTypesTheHighlightedCodeLikeAClickAndStillCountsAsAKey) {
+    Press(keys::kReturn); // nothing highlighted: nothing typed, as before
+    EXPECT_TRUE(windows.messages.empty());
+    Press(keys::kRight);
+    Press(keys::kRight);
+    const std::size_t consumed = toolkit.CallsStartingWith("ConsumeKey").size();
+    Press(keys::kReturn);
+    EXPECT_EQ(TypedText(), ":(");
+    EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
+    // The text box still gets its Enter.
+    EXPECT_EQ(toolkit.CallsStartingWith("ConsumeKey").size(), consumed);
+    // Ctrl+Enter is no pick.
+    windows.messages.clear();
+    Press(keys::kReturn, kCtrlMask);
+    EXPECT_TRUE(windows.messages.empty());
+}
+
+// Arrows between the five keys leave the sequence as it was; Enter is one of the five.
+TEST_F(Keyboard, TheConcealedSequenceSeesOnlyCharacterKeys) {
+    for (char c : std::string("uuu")) {
+        Type(c);
+        Press(keys::kLeft);
+        Press(keys::kHome);
+    }
+    Type('u');
+    Type('s');
+    EXPECT_TRUE(program.frmSlideShow.Loaded());
+    program.frmSlideShow.Unload();
+    // 117 * 4 + 13 = 481: Enter still adds its 13 like any character.
+    for (char c : std::string("uuuu")) {
+        Type(c);
+    }
+    Press(keys::kRight);
+    Press(keys::kReturn);
+    Type('\r');
+    EXPECT_EQ(program.KeyCount, 0);
+    EXPECT_FALSE(program.frmSlideShow.Loaded());
+}
+
+TEST_F(Keyboard, APickThatHidesThePaletteGivesTheConversationBackItsFocus) {
+    windows.calls.clear();
+    palette().smiley_Click(0);
+    const auto& c = windows.calls;
+    const auto at = [&](const std::string& call) {
+        return std::find(c.begin(), c.end(), call) - c.begin();
+    };
+    const std::string in = std::to_string(input);
+    ASSERT_LT(at("SetForegroundWindow(" + std::to_string(imWindow) + ")"), c.size());
+    EXPECT_LT(at("SetForegroundWindow(" + std::to_string(imWindow) + ")"),
+              at("AttachThreadInput(1,2,attach)"));
+    EXPECT_LT(at("AttachThreadInput(1,2,attach)"), at("SetFocus(" + in + ")"));
+    EXPECT_LT(at("SetFocus(" + in + ")"), at("AttachThreadInput(1,2,detach)"));
+    EXPECT_LT(at("AttachThreadInput(1,2,detach)"), c.size());
+    // Keep Open: the palette stays active for the next pick.
+    program.frmMain.mnuKeepOpen_Click();
+    windows.calls.clear();
+    palette().smiley_Click(0);
+    EXPECT_EQ(at("SetForegroundWindow(" + std::to_string(imWindow) + ")"), c.size());
+}
+
+TEST_F(Keyboard, NoFocusMovesWhenNothingWasTyped) {
+    windows.calls.clear();
+    palette().smiley_Click(63); // no code
+    windows.HangAfter(input, 0);
+    program.frmMain.Image1_Click();
+    palette().smiley_Click(0);
+    for (const std::string& call : windows.calls) {
+        EXPECT_EQ(call.find("SetForegroundWindow"), std::string::npos);
+        EXPECT_EQ(call.find("SetFocus"), std::string::npos);
+    }
+}
+
+TEST_F(Keyboard, HotKeyOpensWithTheFirstPictureHighlightedAndHidesAgain) {
+    ASSERT_EQ(toolkit.hotKeys.at(1), ParseHotKey(kDefaultHotKeyText));
+    palette().Hide();
+    palette().smiley_MouseMove(20);
+    toolkit.calls.clear();
+    program.Dispatch(FormId::Main, FormEvent{EventKind::HotKey, 1});
+    EXPECT_TRUE(toolkit.visible[FormId::Smilies]);
+    EXPECT_EQ(toolkit.CallsStartingWith("Show frmSmilies"),
+              (std::vector<std::string>{"Show frmSmilies owner frmMain"}));
+    EXPECT_EQ(palette().Highlighted(), 0);
+    // Placed as a click places it.
+    const PixelRect byHotKey = toolkit.rects[FormId::Smilies];
+    program.Dispatch(FormId::Main, FormEvent{EventKind::HotKey, 1});
+    EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
+    program.frmMain.Image1_Click();
+    EXPECT_EQ(toolkit.rects[FormId::Smilies], byHotKey);
+    // Not while the About box, modal to the program, is up.
+    palette().Hide();
+    toolkit.whileModal = [this] {
+        program.Dispatch(FormId::Main, FormEvent{EventKind::HotKey, 1});
+        program.frmAbout.Unload();
+    };
+    program.frmMain.mnuAbout_Click();
+    EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
+}
+
+TEST(HotKey, ATakenOrSwitchedOffKeyLeavesTheProgramAsItIs) {
+    World taken;
+    taken.toolkit.hotKeyTaken = true;
+    taken.program.Start();
+    EXPECT_TRUE(taken.toolkit.visible[FormId::Main]);
+    EXPECT_TRUE(taken.toolkit.CallsStartingWith("MessageBox").empty());
+    taken.program.frmMain.mnuExit_Click();
+    EXPECT_TRUE(taken.toolkit.CallsStartingWith("UnregisterHotKey").empty());
+    EXPECT_FALSE(taken.store.values.count({"FizzmoLite", "Settings", "HotKey"}));
+
+    World off;
+    off.Store("HotKey", "None");
+    off.program.Start();
+    EXPECT_TRUE(off.toolkit.CallsStartingWith("RegisterHotKey").empty());
+
+    World held;
+    held.program.Start();
+    held.program.frmMain.mnuExit_Click();
+    EXPECT_TRUE(held.toolkit.hotKeys.empty());
+    EXPECT_EQ(held.toolkit.CallsStartingWith("UnregisterHotKey"),
+              (std::vector<std::string>{"UnregisterHotKey frmMain 1"}));
+}
+
+} // namespace
