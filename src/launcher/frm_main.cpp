@@ -22,6 +22,11 @@ FormDesign FrmMain::Design() const {
     d.backColor = {128, 0, 0};
     d.cursor = CursorKind::MoveArrows;
     d.iconResource = 30001;
+    // To a screen reader the launcher is one button.
+    d.accessibleRole = AccessibleRole::PushButton;
+    d.accessibleName = "Open the emoticon palette";
+    d.defaultAction = "Open";
+    d.defaultActionControl = Image1;
     ControlDesign image;
     image.id = Image1;
     image.kind = ControlKind::Image;

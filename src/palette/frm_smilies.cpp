@@ -21,6 +21,7 @@ FormDesign FrmSmilies::Design() const {
     d.backColor = green;
     d.cursor = CursorKind::Palette;
     d.taskbarButton = false;
+    d.accessibleRole = AccessibleRole::List;
     ControlDesign frame1;
     frame1.id = Frame1;
     frame1.kind = ControlKind::Frame;
@@ -34,6 +35,9 @@ FormDesign FrmSmilies::Design() const {
         picture.index = i;
         picture.container = Frame1;
         picture.kind = ControlKind::Image;
+        picture.accessibleRole = AccessibleRole::ListItem; // named by its hover text
+        picture.defaultAction = "Type";
+        picture.columns = kGridColumns;
         d.controls.push_back(picture);
     }
     ControlDesign frame2 = frame1;
@@ -68,6 +72,8 @@ FormDesign FrmSmilies::Design() const {
     close.caption = "Command1";
     close.tabIndex = 4;
     close.isCancel = true; // Escape closes the palette
+    // It lies outside the form: Escape and the close box do its work, screen readers skip it.
+    close.accessibleRole = AccessibleRole::None;
     d.controls.push_back(close);
     return d;
 }
@@ -169,7 +175,10 @@ void FrmSmilies::Highlight(int index) {
     if (index < 0 || index >= kSmileyCount) {
         return;
     }
-    highlight_ = index;
+    if (highlight_ != index) {
+        highlight_ = index;
+        toolkit().SetHighlight(FormId::Smilies, smiley, index);
+    }
     const std::string& tag = tags_[static_cast<std::size_t>(index)];
     if (text1_ != tag) {
         text1_ = tag;
@@ -209,7 +218,7 @@ void FrmSmilies::smiley_Click(int index) {
 void FrmSmilies::Form_KeyDown(int keyCode, int shift) {
     if (const std::optional<GridMove> move = GridMoveOfKey(keyCode, shift)) {
         toolkit().ConsumeKey();
-        Highlight(MoveHighlight(highlight_, *move));
+        Highlight(MoveHighlight(highlight_, *move, kSmileyCount, kGridColumns));
     } else if (keyCode == keys::kReturn && shift == 0 && highlight_ != kNoHighlight) {
         smiley_Click(highlight_);
     }

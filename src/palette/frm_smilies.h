@@ -1,6 +1,6 @@
 #pragma once
 #include "palette/catalogue.h"
-#include "palette/grid_navigation.h"
+#include "shared/grid_navigation.h"
 #include "shared/form.h"
 #include "shared/form_event.h"
 

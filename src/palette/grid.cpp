@@ -5,7 +5,6 @@
 #include <cstdint>
 
 namespace {
-constexpr int kColumns = 8;
 constexpr float kGridLeft = 75;
 constexpr float kGridTop = 175;
 constexpr float kGridMargin = 75;
@@ -22,9 +21,9 @@ GridLayout LayOutGrid(float cellWidth, float cellHeight) {
         TwipRect& cell = layout.cells[static_cast<std::size_t>(i)];
         cell.Width = cellWidth;
         cell.Height = cellHeight;
-        if (i % kColumns == 0) {
+        if (i % kGridColumns == 0) {
             x = static_cast<std::int16_t>(kGridLeft);
-            if (i > kColumns - 1) {
+            if (i > kGridColumns - 1) {
                 y = RoundHalfEvenToInt16(static_cast<double>(y) + cellHeight);
             }
         } else {
@@ -36,8 +35,8 @@ GridLayout LayOutGrid(float cellWidth, float cellHeight) {
     }
     const float w = layout.cells[1].Width;
     const float h = layout.cells[1].Height;
-    layout.frame1 = {kFrameLeft, 0, kColumns * w + kGridLeft + kGridMargin,
-                     kColumns * h + kGridTop + kGridMargin};
+    layout.frame1 = {kFrameLeft, 0, kGridColumns * w + kGridLeft + kGridMargin,
+                     kGridColumns * h + kGridTop + kGridMargin};
     layout.frame2 = {kFrameLeft, layout.frame1.Top + layout.frame1.Height - kStripOverlap,
                      layout.frame1.Width, kFrame2Height};
     layout.windowWidth = layout.frame1.Width + kWindowExtra;

@@ -20,6 +20,7 @@ struct GridLayout {
 };
 
 inline constexpr int kGridCellPixels = 22;
+inline constexpr int kGridColumns = 8;
 inline constexpr float kFrame2Height = 540;
 
 // The 8 x 8 grid of pictures and the sizes that follow from it, for a cell of

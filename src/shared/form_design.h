@@ -14,6 +14,9 @@ enum class FormBorder { None, ToolWindow };
 enum class StartPosition { Manual, CenterScreen, CenterOwner };
 enum class CursorKind { Default, MoveArrows, Palette };
 enum class ControlKind { Image, PictureBox, Label, Frame, TextBox, CommandButton };
+// What a screen reader is told a window or a windowless control is. Automatic: labels are
+// static text; pictures, picture boxes and frames are not shown to it.
+enum class AccessibleRole { Automatic, None, Client, List, ListItem, PushButton, StaticText };
 
 struct Color {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -53,6 +56,11 @@ struct ControlDesign {
     char shortcut = 0;     // pressed by Ctrl+Shift+this letter
     CursorKind cursor = CursorKind::Default;
     std::string toolTip;
+    // For screen readers (windowless controls; text boxes and buttons speak for themselves).
+    AccessibleRole accessibleRole = AccessibleRole::Automatic;
+    std::string accessibleName; // none: a picture's tooltip text, a label's caption
+    std::string defaultAction;  // the name of what a click on it does; none: no action
+    int columns = 0;            // a control array in rows of this many, to move around in
 };
 
 struct MenuItemDesign {
@@ -82,6 +90,12 @@ struct FormDesign {
     int popupMenu = 0; // id of the hidden top-level menu, 0 for none
     std::vector<MenuItemDesign> menuItems;
     std::vector<TimerDesign> timers;
+    // What a screen reader is told the form's client area is; its name is the caption unless
+    // given. A default action stands for a click on the control named.
+    AccessibleRole accessibleRole = AccessibleRole::Client;
+    std::string accessibleName;
+    std::string defaultAction;
+    int defaultActionControl = 0;
 };
 
 struct ScreenMetrics {

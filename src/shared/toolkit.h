@@ -40,6 +40,8 @@ class Toolkit {
     virtual void SetText(FormId form, int control, int index, const std::string& text) = 0;
     virtual void SetToolTip(FormId form, int control, int index, const std::string& text) = 0;
     virtual void SetTimerEnabled(FormId form, int timer, bool enabled) = 0;
+    // The control the form's highlight is on now, which a screen reader follows as the focus.
+    virtual void SetHighlight(FormId form, int control, int index) = 0;
 
     // Called while a KeyDown event is handled: the key goes no further, its control never sees it.
     virtual void ConsumeKey() = 0;

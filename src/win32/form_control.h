@@ -19,6 +19,7 @@ struct FormControl {
     std::string text; // a label's caption
     int borderStyle = 0;
     int toolId = 0; // its tool in the form's tooltip, 0 for none
+    std::string toolTipText;
 
     bool Windowless() const {
         return design.kind != ControlKind::TextBox && design.kind != ControlKind::CommandButton;

@@ -2,6 +2,8 @@
 // it means.
 #include "form_window.h"
 
+#include "form_accessible.h"
+
 #include "win32_toolkit.h"
 #include "windowed_controls.h"
 
@@ -78,6 +80,25 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         pressed_ = nullptr;
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT object = AnswerGetObject(hwnd_, wParam, lParam)) {
+            return object;
+        }
+        break;
+    case kAccessibleClick:
+        Raise(FormEvent{EventKind::Click, static_cast<int>(wParam), static_cast<int>(lParam)});
+        return 0;
+    case kAccessibleHover:
+        if (FormControl* c = Find(static_cast<int>(wParam), static_cast<int>(lParam))) {
+            const PixelRect r = c->InForm();
+            Raise(MouseEvent(EventKind::MouseMove, c, WM_MOUSEMOVE, POINT{r.Left, r.Top}));
+        }
+        return 0;
+    case kAnnounceHighlight:
+        if (highlighted_ && GetForegroundWindow() == hwnd_) {
+            SetHighlight(highlighted_);
+        }
+        return 0;
     case WM_HOTKEY:
         Raise(FormEvent{EventKind::HotKey, static_cast<int>(wParam)});
         return 0;
@@ -93,9 +114,13 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (toolkit_.IsOwnWindow(reinterpret_cast<HWND>(lParam))) {
                 Raise(FormEvent{EventKind::Deactivate});
             }
-        } else if (focusOnReturn_ && IsWindow(focusOnReturn_) && !HIWORD(wParam)) {
-            SetFocus(focusOnReturn_);
-            return 0;
+        } else {
+            // Once the focus has settled, a screen reader hears where the highlight is.
+            PostMessageA(hwnd_, kAnnounceHighlight, 0, 0);
+            if (focusOnReturn_ && IsWindow(focusOnReturn_) && !HIWORD(wParam)) {
+                SetFocus(focusOnReturn_);
+                return 0;
+            }
         }
         break;
     case WM_KILLFOCUS:

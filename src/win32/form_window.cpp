@@ -59,7 +59,8 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
                 : DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-FormWindow::FormWindow(Win32Toolkit& toolkit, const FormDesign& d) : toolkit_(toolkit), design_(d) {
+FormWindow::FormWindow(Win32Toolkit& toolkit, const FormDesign& d)
+    : toolkit_(toolkit), design_(d), accessibleChildren_(AccessibleChildrenOf(d)) {
     background_.Reset(CreateSolidBrush(ToColorRef(d.backColor)));
     RECT outer{0, 0, d.pixels.Right - d.pixels.Left, d.pixels.Bottom - d.pixels.Top};
     if (d.clientSize) {
@@ -210,7 +211,16 @@ void FormWindow::SetToolTip(FormControl& c, const std::string& text) {
             }
         }
     }
+    c.toolTipText = text;
     toolTip_.SetTool(c.toolId, ToRect(c.InForm()), text);
+}
+
+void FormWindow::SetHighlight(FormControl* c) {
+    highlighted_ = c;
+    if (const int id = c ? ChildIdOf(accessibleChildren_, c->design.id, c->design.index) : 0) {
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, id);
+        NotifyWinEvent(EVENT_OBJECT_SELECTION, hwnd_, OBJID_CLIENT, id);
+    }
 }
 
 void FormWindow::FocusFirstControl() {

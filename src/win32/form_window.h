@@ -1,6 +1,7 @@
 #pragma once
 #include "form_control.h"
 #include "form_tooltip.h"
+#include "shared/accessible_children.h"
 #include "shared/form_event.h"
 
 #include <memory>
@@ -36,6 +37,12 @@ class FormWindow {
     void SetToolTip(FormControl& control, const std::string& text);
     // Gives the focus to the first control in tab order, on the first showing only.
     void FocusFirstControl();
+    // The control the highlight is on (none: nullptr); screen readers are told at once.
+    void SetHighlight(FormControl* control);
+    FormControl* Highlighted() const { return highlighted_; }
+    const std::vector<AccessibleChild>& AccessibleChildren() const { return accessibleChildren_; }
+    // The windowless control shown at a point of the client area, if any.
+    FormControl* HitTest(POINT p);
 
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,7 +53,6 @@ class FormWindow {
     void Invalidate(const FormControl& control);
     HBRUSH BrushBehind(const FormControl& control) const;
     void Paint();
-    FormControl* HitTest(POINT p);
     void OnButtonDown(UINT message, POINT p);
     void OnButtonUp(UINT message, POINT p);
     void OnMouseMove(POINT p);
@@ -68,4 +74,6 @@ class FormWindow {
     bool pressClicks_ = false;       // its release is a click (not after a double-click)
     bool focused_ = false;
     HWND focusOnReturn_ = nullptr; // the control that had the focus when the form went inactive
+    std::vector<AccessibleChild> accessibleChildren_;
+    FormControl* highlighted_ = nullptr;
 };

@@ -6,18 +6,26 @@
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window_system.h"
 
+#include <objbase.h>
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    Win32WindowSystem windows;
-    RegistryStore store;
-    Win32FileSystem files;
-    Win32CodePage codePage;
-    Win32Toolkit toolkit(instance);
-    Program program(Ports{windows, store, toolkit, files, codePage});
-    toolkit.SetSink(
-        [&program](FormId form, const FormEvent& event) { program.Dispatch(form, event); });
-    program.Start();
-    toolkit.Run();
+    // Screen readers reach the forms' accessible objects through COM.
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    {
+        Win32WindowSystem windows;
+        RegistryStore store;
+        Win32FileSystem files;
+        Win32CodePage codePage;
+        Win32Toolkit toolkit(instance);
+        Program program(Ports{windows, store, toolkit, files, codePage});
+        toolkit.SetSink(
+            [&program](FormId form, const FormEvent& event) { program.Dispatch(form, event); });
+        program.Start();
+        toolkit.Run();
+    }
+    if (com) {
+        CoUninitialize();
+    }
     return 0;
 }

@@ -245,6 +245,12 @@ void Win32Toolkit::SetTimerEnabled(FormId id, int timer, bool enabled) {
     }
 }
 
+void Win32Toolkit::SetHighlight(FormId form, int control, int index) {
+    if (FormWindow* window = Hosted(form)) {
+        window->SetHighlight(Control(form, control, index));
+    }
+}
+
 void Win32Toolkit::Beep() {
     MessageBeep(MB_ICONWARNING);
 }

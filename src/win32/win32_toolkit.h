@@ -44,6 +44,7 @@ class Win32Toolkit final : public Toolkit {
     void SetText(FormId form, int control, int index, const std::string& text) override;
     void SetToolTip(FormId form, int control, int index, const std::string& text) override;
     void SetTimerEnabled(FormId form, int timer, bool enabled) override;
+    void SetHighlight(FormId form, int control, int index) override;
     void ConsumeKey() override { keyConsumed_ = true; }
     bool RegisterHotKey(FormId form, int id, const HotKey& key) override;
     void UnregisterHotKey(FormId form, int id) override;

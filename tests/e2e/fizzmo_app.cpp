@@ -253,6 +253,27 @@ std::string Text1(const ProbeWindow& palette) {
     return text1 ? text1->text : "<no text box>";
 }
 
+std::string TestCode(int index) {
+    static const std::string digits = ")(*-=ODB";
+    return std::string("P") + digits[static_cast<std::size_t>(index / 8)] +
+           digits[static_cast<std::size_t>(index % 8)];
+}
+
+std::string TestHoverText(int index) {
+    return TestCode(index) + "   n" + std::to_string(index);
+}
+
+std::string TestCodesFile() {
+    std::string text;
+    for (int i = 0; i < 64; ++i) {
+        text += TestCode(i) + "\r\n";
+    }
+    for (int i = 0; i < 64; ++i) {
+        text += "n" + std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
 std::vector<std::string> Expected(const std::string& code, bool enter, int window) {
     std::vector<std::string> lines;
     for (char c : code) {

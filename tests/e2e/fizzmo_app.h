@@ -98,6 +98,12 @@ std::string Text1(const ProbeWindow& palette);
 inline const std::vector<std::string> kSampleCodes = {":)",  ":(", ";)",   ":D", ";;)", ">:D<",
                                                       ":-/", ":x", ":\">", ":P", ":-*", "=((",
                                                       ":-O", "X(", ":>",   "B-)"};
+// A code file whose 64 codes all differ and are typed with keys the tests know: "P" and two
+// of ")(*-=ODB", the picture's row and column; then the names "n0" to "n63".
+std::string TestCode(int index);
+std::string TestHoverText(int index); // as the palette shows it
+std::string TestCodesFile();
+
 // The stand-in's log lines for a typed code, with the Enter key press when asked.
 std::vector<std::string> Expected(const std::string& code, bool enter, int window = 0);
 

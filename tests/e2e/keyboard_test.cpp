@@ -10,29 +10,6 @@
 namespace e2e {
 namespace {
 
-// A code file whose 64 codes are all different and typed with keys the tests know:
-// "P" and two of these characters, the picture's row and column.
-const std::string kDigits = ")(*-=ODB";
-
-std::string Code(int index) {
-    return std::string("P") + kDigits[index / 8] + kDigits[index % 8];
-}
-
-std::string HoverText(int index) {
-    return Code(index) + "   n" + std::to_string(index);
-}
-
-std::string TestCodes() {
-    std::string text;
-    for (int i = 0; i < 64; ++i) {
-        text += Code(i) + "\r\n";
-    }
-    for (int i = 0; i < 64; ++i) {
-        text += "n" + std::to_string(i) + "\r\n";
-    }
-    return text;
-}
-
 // Waits until the palette's text box shows the picture's hover text.
 bool ShowsHoverTextOf(int index) {
     std::string shown;
@@ -40,7 +17,7 @@ bool ShowsHoverTextOf(int index) {
         [&] {
             const std::optional<ProbeWindow> palette = VisibleWindow("Smilies");
             shown = palette ? Text1(*palette) : "<no palette>";
-            return shown == HoverText(index);
+            return shown == TestHoverText(index);
         },
         5s, 100ms);
     if (!ok) {
@@ -84,7 +61,7 @@ class Keyboard : public WineTest {
         std::map<std::string, std::string> all = settings_;
         all.insert(more.begin(), more.end());
         ResetSettings(all);
-        app_.emplace(FizzmoApp::Setup{true, TestCodes()});
+        app_.emplace(FizzmoApp::Setup{true, TestCodesFile()});
     }
     std::map<std::string, std::string> settings_;
     std::optional<FizzmoApp> app_;
@@ -105,11 +82,11 @@ TEST_F(Keyboard, ArrowsHomeAndEndMoveTheHighlightFromThePointerAndEnterTypesIt) 
         ASSERT_TRUE(ShowsHoverTextOf(index)) << "after " << key;
     }
     Key("Return");
-    EXPECT_TRUE(ReceivedWithin(standIn, Expected(Code(0), true)));
+    EXPECT_TRUE(ReceivedWithin(standIn, Expected(TestCode(0), true)));
     // Keep Open: the palette keeps the keys for the next pick.
     Key("Down Return");
-    std::vector<std::string> both = Expected(Code(0), true);
-    for (const std::string& line : Expected(Code(8), true)) {
+    std::vector<std::string> both = Expected(TestCode(0), true);
+    for (const std::string& line : Expected(TestCode(8), true)) {
         both.push_back(line);
     }
     EXPECT_TRUE(ReceivedWithin(standIn, both));
@@ -122,24 +99,25 @@ TEST_F(Keyboard, APickThatHidesThePaletteLeavesTheUserTypingInTheConversation) {
     Hover(app_->OpenPalette(), 3);
     Key("Return");
     // Exactly the code; the Enter key's release then goes to the conversation, as it should.
-    ASSERT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == Code(3); }, 5s));
-    const std::vector<std::string> code = Expected(Code(3), false);
+    ASSERT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == TestCode(3); }, 5s));
+    const std::vector<std::string> code = Expected(TestCode(3), false);
     const std::vector<std::string> all = standIn.Received();
     EXPECT_EQ(std::vector<std::string>(all.begin(), all.begin() + 3), code);
     EXPECT_TRUE(WaitWindowHidden("Smilies"));
     EXPECT_TRUE(WaitUntil([&] { return standIn.Focus() == kConversationHasFocus; }, 5s))
         << standIn.Focus();
     TypeText("ab");
-    EXPECT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == Code(3) + "ab"; }, 5s))
+    EXPECT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == TestCode(3) + "ab"; }, 5s))
         << CharsTyped(standIn);
     // A click on a picture does the same.
     const ProbeWindow palette = app_->OpenPalette();
     ClickCentre(Pictures(palette)[5]);
-    EXPECT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == Code(3) + "ab" + Code(5); }, 5s));
+    EXPECT_TRUE(
+        WaitUntil([&] { return CharsTyped(standIn) == TestCode(3) + "ab" + TestCode(5); }, 5s));
     EXPECT_TRUE(WaitUntil([&] { return standIn.Focus() == kConversationHasFocus; }, 5s));
     TypeText("c");
-    EXPECT_TRUE(
-        WaitUntil([&] { return CharsTyped(standIn) == Code(3) + "ab" + Code(5) + "c"; }, 5s))
+    EXPECT_TRUE(WaitUntil(
+        [&] { return CharsTyped(standIn) == TestCode(3) + "ab" + TestCode(5) + "c"; }, 5s))
         << CharsTyped(standIn);
 }
 
@@ -177,11 +155,11 @@ TEST_F(Keyboard, HotKeyOpensBesideTheLauncherOnTheFirstPictureAndHidesAgain) {
     EXPECT_EQ(palette.rect.y, launcher.y);
     ASSERT_TRUE(ShowsHoverTextOf(0));
     Key("Right Return");
-    EXPECT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == Code(1); }, 5s))
+    EXPECT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == TestCode(1); }, 5s))
         << ::testing::PrintToString(standIn.Received());
     // The code's messages exactly, among the hot key's own presses and releases, which went
     // to the conversation.
-    const std::vector<std::string> code = Expected(Code(1), false);
+    const std::vector<std::string> code = Expected(TestCode(1), false);
     const std::vector<std::string> all = standIn.Received();
     const auto first = std::find_if(
         all.begin(), all.end(), [](const std::string& l) { return l.rfind("WM_CHAR", 0) == 0; });
@@ -220,7 +198,7 @@ TEST_F(Keyboard, AHotKeyFromTheSettingsOrHeldElsewhere) {
         WaitUntil([&] { return holder.Stdout().find("pressed") != std::string::npos; }, 5s));
     EXPECT_FALSE(VisibleWindow("Smilies"));
     ClickCentre(Pictures(app_->OpenPalette())[2]);
-    EXPECT_TRUE(ReceivedWithin(standIn, Expected(Code(2), false)));
+    EXPECT_TRUE(ReceivedWithin(standIn, Expected(TestCode(2), false)));
 }
 
 } // namespace

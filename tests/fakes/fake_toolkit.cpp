@@ -172,3 +172,7 @@ void FakeToolkit::UnregisterHotKey(FormId form, int id) {
     calls.push_back("UnregisterHotKey " + Name(form) + " " + std::to_string(id));
     hotKeys.erase(id);
 }
+
+void FakeToolkit::SetHighlight(FormId form, int control, int index) {
+    calls.push_back("Highlight " + Ctl(form, control, index));
+}

@@ -7,25 +7,25 @@
 namespace {
 
 TEST(GridNavigation, ArrowsRunOnAcrossRowsAndStopAtTheEnds) {
-    EXPECT_EQ(MoveHighlight(7, GridMove::Right), 8);
-    EXPECT_EQ(MoveHighlight(8, GridMove::Left), 7);
-    EXPECT_EQ(MoveHighlight(0, GridMove::Left), 0);
-    EXPECT_EQ(MoveHighlight(63, GridMove::Right), 63);
-    EXPECT_EQ(MoveHighlight(10, GridMove::Down), 18);
-    EXPECT_EQ(MoveHighlight(10, GridMove::Up), 2);
-    EXPECT_EQ(MoveHighlight(2, GridMove::Up), 2);
-    EXPECT_EQ(MoveHighlight(58, GridMove::Down), 58);
-    EXPECT_EQ(MoveHighlight(21, GridMove::RowStart), 16);
-    EXPECT_EQ(MoveHighlight(21, GridMove::RowEnd), 23);
-    EXPECT_EQ(MoveHighlight(21, GridMove::First), 0);
-    EXPECT_EQ(MoveHighlight(21, GridMove::Last), 63);
+    EXPECT_EQ(MoveHighlight(7, GridMove::Right, 64, 8), 8);
+    EXPECT_EQ(MoveHighlight(8, GridMove::Left, 64, 8), 7);
+    EXPECT_EQ(MoveHighlight(0, GridMove::Left, 64, 8), 0);
+    EXPECT_EQ(MoveHighlight(63, GridMove::Right, 64, 8), 63);
+    EXPECT_EQ(MoveHighlight(10, GridMove::Down, 64, 8), 18);
+    EXPECT_EQ(MoveHighlight(10, GridMove::Up, 64, 8), 2);
+    EXPECT_EQ(MoveHighlight(2, GridMove::Up, 64, 8), 2);
+    EXPECT_EQ(MoveHighlight(58, GridMove::Down, 64, 8), 58);
+    EXPECT_EQ(MoveHighlight(21, GridMove::RowStart, 64, 8), 16);
+    EXPECT_EQ(MoveHighlight(21, GridMove::RowEnd, 64, 8), 23);
+    EXPECT_EQ(MoveHighlight(21, GridMove::First, 64, 8), 0);
+    EXPECT_EQ(MoveHighlight(21, GridMove::Last, 64, 8), 63);
     // Nothing highlighted yet: the arrows land on the first picture.
     for (GridMove m : {GridMove::Left, GridMove::Right, GridMove::Up, GridMove::Down,
                        GridMove::RowStart, GridMove::First}) {
-        EXPECT_EQ(MoveHighlight(kNoHighlight, m), 0);
+        EXPECT_EQ(MoveHighlight(kNoHighlight, m, 64, 8), 0);
     }
-    EXPECT_EQ(MoveHighlight(kNoHighlight, GridMove::RowEnd), 7);
-    EXPECT_EQ(MoveHighlight(kNoHighlight, GridMove::Last), 63);
+    EXPECT_EQ(MoveHighlight(kNoHighlight, GridMove::RowEnd, 64, 8), 7);
+    EXPECT_EQ(MoveHighlight(kNoHighlight, GridMove::Last, 64, 8), 63);
 }
 
 TEST(GridNavigation, KeysAndTheirShiftStates) {

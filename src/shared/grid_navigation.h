@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-// Moving the keyboard highlight over the palette's 8 x 8 grid of pictures.
+// Moving a highlight over a grid of pictures, `count` of them in rows of `columns`.
 enum class GridMove { Left, Right, Up, Down, RowStart, RowEnd, First, Last };
 
 inline constexpr int kNoHighlight = -1;
@@ -11,6 +11,7 @@ inline constexpr int kNoHighlight = -1;
 std::optional<GridMove> GridMoveOfKey(int keyCode, int shift);
 
 // The picture the highlight goes to from `from` (kNoHighlight: none yet). Left and Right run
-// on into the previous and next row; Up and Down stop at the first and last row. With no
-// highlight, every move starts from the first picture of the first row.
-int MoveHighlight(int from, GridMove move);
+// on into the previous and next row; Up and Down stop at the first and last row, and a move
+// that cannot be made leaves the highlight where it is. With no highlight, every move starts
+// from the first picture.
+int MoveHighlight(int from, GridMove move, int count, int columns);

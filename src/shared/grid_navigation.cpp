@@ -1,12 +1,8 @@
 #include "grid_navigation.h"
 
-#include "palette/catalogue.h"
-#include "shared/form_event.h"
+#include <algorithm>
 
-namespace {
-constexpr int kColumns = 8;
-constexpr int kLast = kSmileyCount - 1;
-} // namespace
+#include "form_event.h"
 
 std::optional<GridMove> GridMoveOfKey(int keyCode, int shift) {
     if (shift & kAltMask) {
@@ -31,37 +27,44 @@ std::optional<GridMove> GridMoveOfKey(int keyCode, int shift) {
     }
 }
 
-int MoveHighlight(int from, GridMove move) {
-    if (from < 0 || from > kLast) {
+int MoveHighlight(int from, GridMove move, int count, int columns) {
+    if (count <= 0) {
+        return kNoHighlight;
+    }
+    if (columns <= 0) {
+        columns = count; // one row
+    }
+    const int last = count - 1;
+    if (from < 0 || from > last) {
         // Nothing highlighted yet: the arrows land on the first picture, the others go where
         // they would from there.
         switch (move) {
         case GridMove::RowEnd:
-            return kColumns - 1;
+            return std::min(columns, count) - 1;
         case GridMove::Last:
-            return kLast;
+            return last;
         default:
             return 0;
         }
     }
-    const int rowStart = from - from % kColumns;
+    const int rowStart = from - from % columns;
     switch (move) {
     case GridMove::Left:
         return from > 0 ? from - 1 : from;
     case GridMove::Right:
-        return from < kLast ? from + 1 : from;
+        return from < last ? from + 1 : from;
     case GridMove::Up:
-        return from >= kColumns ? from - kColumns : from;
+        return from >= columns ? from - columns : from;
     case GridMove::Down:
-        return from + kColumns <= kLast ? from + kColumns : from;
+        return from + columns <= last ? from + columns : from;
     case GridMove::RowStart:
         return rowStart;
     case GridMove::RowEnd:
-        return rowStart + kColumns - 1;
+        return std::min(rowStart + columns, count) - 1;
     case GridMove::First:
         return 0;
     case GridMove::Last:
-        return kLast;
+        return last;
     }
     return from;
 }

@@ -1,0 +1,510 @@
+// The IAccessible of a form's client area. The system's standard object describes the window;
+// this one adds the windowless controls as simple children (child id = place in the form's
+// accessible children, from the portable core) and hands the windowed ones' own objects out.
+#include "form_accessible.h"
+
+#include "form_window.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+namespace {
+
+BSTR ToBstr(const std::string& text) {
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+    if (out && length > 0) {
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, length);
+    }
+    return out;
+}
+
+LONG RoleCode(AccessibleRole role) {
+    switch (role) {
+    case AccessibleRole::List:
+        return ROLE_SYSTEM_LIST;
+    case AccessibleRole::ListItem:
+        return ROLE_SYSTEM_LISTITEM;
+    case AccessibleRole::PushButton:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case AccessibleRole::StaticText:
+        return ROLE_SYSTEM_STATICTEXT;
+    default:
+        return ROLE_SYSTEM_CLIENT;
+    }
+}
+
+std::optional<AccessibleDirection> DirectionOf(long navDir) {
+    switch (navDir) {
+    case NAVDIR_UP:
+        return AccessibleDirection::Up;
+    case NAVDIR_DOWN:
+        return AccessibleDirection::Down;
+    case NAVDIR_LEFT:
+        return AccessibleDirection::Left;
+    case NAVDIR_RIGHT:
+        return AccessibleDirection::Right;
+    case NAVDIR_NEXT:
+        return AccessibleDirection::Next;
+    case NAVDIR_PREVIOUS:
+        return AccessibleDirection::Previous;
+    case NAVDIR_FIRSTCHILD:
+        return AccessibleDirection::FirstChild;
+    case NAVDIR_LASTCHILD:
+        return AccessibleDirection::LastChild;
+    default:
+        return std::nullopt;
+    }
+}
+
+// A text box's or button's client object says what it is (text, push button) and holds its
+// text; the window object around it says only "window".
+constexpr DWORD kWindowedObject = static_cast<DWORD>(OBJID_CLIENT);
+
+void SetChild(VARIANT* out, long childId) {
+    out->vt = VT_I4;
+    out->lVal = childId;
+}
+
+class FormAccessible final : public IAccessible {
+  public:
+    FormAccessible(HWND hwnd, IAccessible* standard) : hwnd_(hwnd), standard_(standard) {}
+    ~FormAccessible() { standard_->Release(); }
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (!out) {
+            return E_POINTER;
+        }
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) {
+            delete this;
+        }
+        return static_cast<ULONG>(left);
+    }
+
+    // IDispatch: screen readers call the interface itself.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return Form() ? standard_->get_accParent(parent) : RPC_E_DISCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+        FormWindow* form = Form();
+        if (!form) {
+            return RPC_E_DISCONNECTED;
+        }
+        *count = static_cast<long>(form->AccessibleChildren().size());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        *out = nullptr;
+        Target t = Resolve(child);
+        if (t.status != S_OK || t.self) {
+            return t.status != S_OK ? t.status : E_INVALIDARG;
+        }
+        if (!t.windowed) {
+            return S_FALSE; // a simple child: this object answers for it
+        }
+        return AccessibleObjectFromWindow(t.windowed, kWindowedObject, IID_IDispatch,
+                                          reinterpret_cast<void**>(out));
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        *name = nullptr;
+        Target t = Resolve(child);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        if (t.self) {
+            const std::string& given = t.form->Design().accessibleName;
+            return given.empty() ? standard_->get_accName(child, name)
+                                 : (*name = ToBstr(given), S_OK);
+        }
+        if (t.windowed) {
+            return Ask(t.windowed,
+                       [&](IAccessible* a, VARIANT self) { return a->get_accName(self, name); });
+        }
+        *name = ToBstr(NameOf(*t.control));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        *value = nullptr;
+        Target t = Resolve(child);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        if (t.self) {
+            return standard_->get_accValue(child, value);
+        }
+        if (t.windowed) {
+            return Ask(t.windowed,
+                       [&](IAccessible* a, VARIANT self) { return a->get_accValue(self, value); });
+        }
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        *text = nullptr;
+        Target t = Resolve(child);
+        return t.status != S_OK ? t.status
+               : t.self         ? standard_->get_accDescription(child, text)
+                                : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        Target t = Resolve(child);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        if (t.windowed) {
+            return Ask(t.windowed,
+                       [&](IAccessible* a, VARIANT self) { return a->get_accRole(self, role); });
+        }
+        role->vt = VT_I4;
+        role->lVal = RoleCode(t.self ? t.form->Design().accessibleRole : RoleOf(t.control->design));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        Target t = Resolve(child);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        if (t.self) {
+            return standard_->get_accState(child, state);
+        }
+        if (t.windowed) {
+            return Ask(t.windowed,
+                       [&](IAccessible* a, VARIANT self) { return a->get_accState(self, state); });
+        }
+        const FormControl& c = *t.control;
+        const bool shown =
+            IsWindowVisible(hwnd_) && (c.hwnd ? IsWindowVisible(c.hwnd) != FALSE : c.Shown());
+        long bits = shown ? 0 : STATE_SYSTEM_INVISIBLE;
+        switch (RoleOf(c.design)) {
+        case AccessibleRole::ListItem:
+            bits |= STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+            if (t.form->Highlighted() == t.control) {
+                bits |= STATE_SYSTEM_SELECTED |
+                        (GetForegroundWindow() == hwnd_ ? STATE_SYSTEM_FOCUSED : 0);
+            }
+            break;
+        case AccessibleRole::StaticText:
+            bits |= STATE_SYSTEM_READONLY;
+            break;
+        case AccessibleRole::PushButton:
+            bits |= STATE_SYSTEM_FOCUSABLE |
+                    (c.hwnd && GetFocus() == c.hwnd ? STATE_SYSTEM_FOCUSED : 0);
+            break;
+        default:
+            break;
+        }
+        state->vt = VT_I4;
+        state->lVal = bits;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override {
+        *help = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long* topic) override {
+        *file = nullptr;
+        *topic = 0;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
+        *keys = nullptr;
+        Target t = Resolve(child);
+        return t.status != S_OK ? t.status
+               : t.self         ? standard_->get_accKeyboardShortcut(child, keys)
+                                : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        FormWindow* form = Form();
+        if (!form) {
+            return RPC_E_DISCONNECTED;
+        }
+        focus->vt = VT_EMPTY;
+        if (GetForegroundWindow() != hwnd_) {
+            return S_FALSE;
+        }
+        // The highlight is where the user's keys act, whichever control holds the focus.
+        if (const int id = ChildId(*form, form->Highlighted())) {
+            SetChild(focus, id);
+        } else if (HWND box = GetFocus(); box && IsChild(hwnd_, box)) {
+            focus->vt = VT_DISPATCH;
+            return AccessibleObjectFromWindow(box, kWindowedObject, IID_IDispatch,
+                                              reinterpret_cast<void**>(&focus->pdispVal));
+        } else {
+            SetChild(focus, CHILDID_SELF);
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        FormWindow* form = Form();
+        if (!form) {
+            return RPC_E_DISCONNECTED;
+        }
+        selection->vt = VT_EMPTY;
+        if (const int id = ChildId(*form, form->Highlighted())) {
+            SetChild(selection, id);
+            return S_OK;
+        }
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        *action = nullptr;
+        Target t = Resolve(child);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        if (t.windowed) {
+            return Ask(t.windowed, [&](IAccessible* a, VARIANT self) {
+                return a->get_accDefaultAction(self, action);
+            });
+        }
+        const std::string text =
+            t.self ? t.form->Design().defaultAction : ActionOf(t.control->design);
+        if (text.empty()) {
+            return t.self ? standard_->get_accDefaultAction(child, action) : S_FALSE;
+        }
+        *action = ToBstr(text);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        Target t = Resolve(child);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        if (t.self || t.windowed || RoleOf(t.control->design) != AccessibleRole::ListItem ||
+            !(flags & (SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION))) {
+            return E_INVALIDARG;
+        }
+        // As the pointer resting on it: the one highlight moves there.
+        PostMessageA(hwnd_, kAccessibleHover, static_cast<WPARAM>(t.control->design.id),
+                     t.control->design.index);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override {
+        Target t = Resolve(child);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        if (t.self) {
+            return standard_->accLocation(left, top, width, height, child);
+        }
+        if (t.windowed) {
+            return Ask(t.windowed, [&](IAccessible* a, VARIANT self) {
+                return a->accLocation(left, top, width, height, self);
+            });
+        }
+        const PixelRect r = t.control->InForm();
+        POINT corner{r.Left, r.Top};
+        ClientToScreen(hwnd_, &corner);
+        *left = corner.x;
+        *top = corner.y;
+        *width = r.Right - r.Left;
+        *height = r.Bottom - r.Top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long navDir, VARIANT start, VARIANT* end) override {
+        end->vt = VT_EMPTY;
+        Target t = Resolve(start);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        const std::optional<AccessibleDirection> direction = DirectionOf(navDir);
+        const bool intoChildren = direction == AccessibleDirection::FirstChild ||
+                                  direction == AccessibleDirection::LastChild;
+        if (!direction || (t.self && !intoChildren)) {
+            return standard_->accNavigate(navDir, start, end); // among the windows around it
+        }
+        const int to = NavigateChildren(t.form->AccessibleChildren(),
+                                        t.self ? kChildSelf : t.childId, *direction);
+        if (to == 0) {
+            return S_FALSE;
+        }
+        VARIANT found;
+        SetChild(&found, to);
+        if (HWND box = Resolve(found).windowed) {
+            end->vt = VT_DISPATCH;
+            return AccessibleObjectFromWindow(box, kWindowedObject, IID_IDispatch,
+                                              reinterpret_cast<void**>(&end->pdispVal));
+        }
+        *end = found;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
+        FormWindow* form = Form();
+        if (!form) {
+            return RPC_E_DISCONNECTED;
+        }
+        hit->vt = VT_EMPTY;
+        POINT p{x, y};
+        ScreenToClient(hwnd_, &p);
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        if (!PtInRect(&client, p)) {
+            return S_FALSE;
+        }
+        for (const auto& c : form->Controls()) {
+            RECT r;
+            if (c->hwnd && IsWindowVisible(c->hwnd) && GetWindowRect(c->hwnd, &r) &&
+                PtInRect(&r, POINT{x, y}) && ChildId(*form, c.get())) {
+                hit->vt = VT_DISPATCH;
+                return AccessibleObjectFromWindow(c->hwnd, kWindowedObject, IID_IDispatch,
+                                                  reinterpret_cast<void**>(&hit->pdispVal));
+            }
+        }
+        const int id = ChildId(*form, form->HitTest(p));
+        SetChild(hit, id ? id : CHILDID_SELF);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        Target t = Resolve(child);
+        if (t.status != S_OK) {
+            return t.status;
+        }
+        if (t.windowed) {
+            return Ask(t.windowed,
+                       [&](IAccessible* a, VARIANT self) { return a->accDoDefaultAction(self); });
+        }
+        const FormDesign& d = t.form->Design();
+        const int control = t.self ? d.defaultActionControl : t.control->design.id;
+        const int index = t.self ? 0 : t.control->design.index;
+        const bool has = t.self ? d.defaultActionControl != 0 && !d.defaultAction.empty()
+                                : !ActionOf(t.control->design).empty();
+        if (!has) {
+            return t.self ? standard_->accDoDefaultAction(child) : DISP_E_MEMBERNOTFOUND;
+        }
+        // Typing into the messenger waits on it: never inside the screen reader's call.
+        PostMessageA(hwnd_, kAccessibleClick, static_cast<WPARAM>(control), index);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+  private:
+    // What a child id stands for.
+    struct Target {
+        HRESULT status = S_OK;
+        FormWindow* form = nullptr;
+        bool self = false;
+        long childId = 0;
+        FormControl* control = nullptr; // windowless ones
+        HWND windowed = nullptr;        // windowed ones
+    };
+
+    FormWindow* Form() const { return FormWindow::FromHandle(hwnd_); }
+
+    static int ChildId(FormWindow& form, const FormControl* c) {
+        return c ? ChildIdOf(form.AccessibleChildren(), c->design.id, c->design.index) : 0;
+    }
+
+    Target Resolve(const VARIANT& child) const {
+        Target t;
+        t.form = Form();
+        if (!t.form) {
+            t.status = RPC_E_DISCONNECTED;
+            return t;
+        }
+        if (child.vt != VT_I4) {
+            t.status = E_INVALIDARG;
+            return t;
+        }
+        t.childId = child.lVal;
+        const auto& children = t.form->AccessibleChildren();
+        if (t.childId == CHILDID_SELF) {
+            t.self = true;
+        } else if (t.childId < 1 || t.childId > static_cast<long>(children.size())) {
+            t.status = E_INVALIDARG;
+        } else {
+            const AccessibleChild& c = children[static_cast<std::size_t>(t.childId - 1)];
+            t.control = t.form->Find(c.control, c.index);
+            if (!t.control) {
+                t.status = E_INVALIDARG;
+            } else if (c.ownObject) {
+                t.windowed = t.control->hwnd;
+                t.control = nullptr;
+            }
+        }
+        return t;
+    }
+
+    // Asks a windowed child's own object about itself.
+    template <typename Question> static HRESULT Ask(HWND box, Question question) {
+        IAccessible* object = nullptr;
+        const HRESULT found = AccessibleObjectFromWindow(box, kWindowedObject, IID_IAccessible,
+                                                         reinterpret_cast<void**>(&object));
+        if (FAILED(found) || !object) {
+            return FAILED(found) ? found : E_FAIL;
+        }
+        VARIANT self;
+        SetChild(&self, CHILDID_SELF);
+        const HRESULT answer = question(object, self);
+        object->Release();
+        return answer;
+    }
+
+    static std::string NameOf(const FormControl& c) {
+        if (!c.design.accessibleName.empty()) {
+            return c.design.accessibleName;
+        }
+        if (c.hwnd) { // a button: its caption, as it shows now
+            char text[256] = {};
+            GetWindowTextA(c.hwnd, text, sizeof text);
+            return text;
+        }
+        return c.design.kind == ControlKind::Label ? c.text : c.toolTipText;
+    }
+
+    // A button's default action is the press every button has.
+    static std::string ActionOf(const ControlDesign& d) {
+        return !d.defaultAction.empty() || d.kind != ControlKind::CommandButton ? d.defaultAction
+                                                                                : "Press";
+    }
+
+    LONG references_ = 1;
+    HWND hwnd_;
+    IAccessible* standard_;
+};
+
+} // namespace
+
+LRESULT AnswerGetObject(HWND form, WPARAM wParam, LPARAM lParam) {
+    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) {
+        return 0;
+    }
+    IAccessible* standard = nullptr;
+    if (FAILED(CreateStdAccessibleObject(form, OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(&standard))) ||
+        !standard) {
+        return 0;
+    }
+    auto* object = new FormAccessible(form, standard);
+    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, object);
+    object->Release();
+    return result;
+}

@@ -1,0 +1,250 @@
+// A screen reader's view of the program, through Microsoft Active Accessibility from another
+// process, as the tests need it:
+//   msaa_probe tree TITLE            the form's client object and each child, one a line:
+//     self role=R children=N action=A name=...
+//     child I role=R state=0x.. location=x,y,w,h action=A value=V name=...
+//     focus=I selection=I            (0 for the object itself, - for none)
+//   msaa_probe do TITLE CHILD        the child's default action (0: the object's own)
+//   msaa_probe navigate TITLE CHILD DIRECTION   up|down|left|right|next|previous|first|last
+//   msaa_probe point X Y             the object at a screen point: "child I name=..."
+//   msaa_probe watch SECONDS         prints "watching", then "focus child=I name=..." for each
+//                                    focus event of the program's windows
+// TITLE "" is the launcher, the visible form window without a title.
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string Narrow(BSTR text) {
+    if (!text) {
+        return "";
+    }
+    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), length, nullptr, nullptr);
+    out.resize(std::strlen(out.c_str()));
+    SysFreeString(text);
+    return out;
+}
+
+VARIANT Child(long id) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+struct Search {
+    std::string title;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK EachTop(HWND hwnd, LPARAM lParam) {
+    auto& search = *reinterpret_cast<Search*>(lParam);
+    char cls[64] = {};
+    char title[256] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (std::strcmp(cls, "FizzmoForm") == 0 && IsWindowVisible(hwnd) && search.title == title) {
+        search.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+IAccessible* ClientOf(const std::string& title) {
+    Search search{title};
+    EnumWindows(EachTop, reinterpret_cast<LPARAM>(&search));
+    IAccessible* object = nullptr;
+    if (!search.found ||
+        FAILED(AccessibleObjectFromWindow(search.found, static_cast<DWORD>(OBJID_CLIENT),
+                                          IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+        std::printf("no accessible object for \"%s\"\n", title.c_str());
+        std::exit(1);
+    }
+    return object;
+}
+
+// The child's own object when it has one, else the parent with the child's id.
+struct Element {
+    IAccessible* object;
+    VARIANT id;
+};
+
+Element ElementOf(IAccessible* parent, long id) {
+    IDispatch* dispatch = nullptr;
+    if (id != CHILDID_SELF && parent->get_accChild(Child(id), &dispatch) == S_OK && dispatch) {
+        IAccessible* own = nullptr;
+        dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&own));
+        dispatch->Release();
+        if (own) {
+            return {own, Child(CHILDID_SELF)};
+        }
+    }
+    parent->AddRef();
+    return {parent, Child(id)};
+}
+
+std::string Describe(IAccessible* parent, long id) {
+    Element e = ElementOf(parent, id);
+    BSTR name = nullptr;
+    BSTR action = nullptr;
+    BSTR value = nullptr;
+    VARIANT role;
+    VARIANT state;
+    VariantInit(&role);
+    VariantInit(&state);
+    e.object->get_accName(e.id, &name);
+    e.object->get_accValue(e.id, &value);
+    e.object->get_accDefaultAction(e.id, &action);
+    e.object->get_accRole(e.id, &role);
+    e.object->get_accState(e.id, &state);
+    long x = 0, y = 0, w = 0, h = 0;
+    e.object->accLocation(&x, &y, &w, &h, e.id);
+    e.object->Release();
+    char line[256];
+    std::snprintf(line, sizeof line, "role=%ld state=0x%lx location=%ld,%ld,%ld,%ld action=",
+                  role.vt == VT_I4 ? role.lVal : -1L, state.vt == VT_I4 ? state.lVal : 0L, x, y, w,
+                  h);
+    return line + Narrow(action) + " value=" + Narrow(value) + " name=" + Narrow(name);
+}
+
+std::string IdText(const VARIANT& v) {
+    return v.vt == VT_I4 ? std::to_string(v.lVal) : v.vt == VT_DISPATCH ? "object" : "-";
+}
+
+int Tree(const std::string& title) {
+    IAccessible* client = ClientOf(title);
+    long count = 0;
+    client->get_accChildCount(&count);
+    VARIANT role;
+    VariantInit(&role);
+    client->get_accRole(Child(CHILDID_SELF), &role);
+    BSTR name = nullptr;
+    BSTR action = nullptr;
+    client->get_accName(Child(CHILDID_SELF), &name);
+    client->get_accDefaultAction(Child(CHILDID_SELF), &action);
+    std::printf("self role=%ld children=%ld action=%s name=%s\n", role.lVal, count,
+                Narrow(action).c_str(), Narrow(name).c_str());
+    for (long i = 1; i <= count; ++i) {
+        std::printf("child %ld %s\n", i, Describe(client, i).c_str());
+    }
+    VARIANT focus;
+    VARIANT selection;
+    VariantInit(&focus);
+    VariantInit(&selection);
+    client->get_accFocus(&focus);
+    client->get_accSelection(&selection);
+    std::printf("focus=%s selection=%s\n", IdText(focus).c_str(), IdText(selection).c_str());
+    client->Release();
+    return 0;
+}
+
+long DirectionOf(const std::string& name) {
+    const struct {
+        const char* name;
+        long code;
+    } directions[] = {{"up", NAVDIR_UP},
+                      {"down", NAVDIR_DOWN},
+                      {"left", NAVDIR_LEFT},
+                      {"right", NAVDIR_RIGHT},
+                      {"next", NAVDIR_NEXT},
+                      {"previous", NAVDIR_PREVIOUS},
+                      {"first", NAVDIR_FIRSTCHILD},
+                      {"last", NAVDIR_LASTCHILD}};
+    for (const auto& d : directions) {
+        if (name == d.name) {
+            return d.code;
+        }
+    }
+    return 0;
+}
+
+void CALLBACK OnFocus(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (std::strcmp(cls, "FizzmoForm") != 0) {
+        return;
+    }
+    IAccessible* found = nullptr;
+    VARIANT id;
+    VariantInit(&id);
+    if (SUCCEEDED(AccessibleObjectFromEvent(hwnd, object, child, &found, &id)) && found) {
+        BSTR name = nullptr;
+        found->get_accName(id, &name);
+        std::printf("focus child=%ld name=%s\n", child, Narrow(name).c_str());
+        std::fflush(stdout);
+        found->Release();
+    }
+}
+
+int Watch(int seconds) {
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocus,
+                                         0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    if (!hook) {
+        std::printf("no hook\n");
+        return 1;
+    }
+    std::printf("watching\n");
+    std::fflush(stdout);
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+    while (GetTickCount() < end) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+    }
+    UnhookWinEvent(hook);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CoInitialize(nullptr);
+    const std::string command = argc > 1 ? argv[1] : "";
+    int status = 2;
+    if (command == "tree" && argc == 3) {
+        status = Tree(argv[2]);
+    } else if (command == "do" && argc == 4) {
+        IAccessible* client = ClientOf(argv[2]);
+        const HRESULT hr = client->accDoDefaultAction(Child(std::atol(argv[3])));
+        std::printf("done 0x%lx\n", static_cast<unsigned long>(hr));
+        client->Release();
+        status = SUCCEEDED(hr) ? 0 : 1;
+    } else if (command == "navigate" && argc == 5) {
+        IAccessible* client = ClientOf(argv[2]);
+        VARIANT end;
+        VariantInit(&end);
+        client->accNavigate(DirectionOf(argv[4]), Child(std::atol(argv[3])), &end);
+        std::printf("to %s\n", IdText(end).c_str());
+        client->Release();
+        status = 0;
+    } else if (command == "point" && argc == 4) {
+        IAccessible* found = nullptr;
+        VARIANT id;
+        VariantInit(&id);
+        if (SUCCEEDED(AccessibleObjectFromPoint(POINT{std::atol(argv[2]), std::atol(argv[3])},
+                                                &found, &id)) &&
+            found) {
+            BSTR name = nullptr;
+            found->get_accName(id, &name);
+            std::printf("child %s name=%s\n", IdText(id).c_str(), Narrow(name).c_str());
+            found->Release();
+            status = 0;
+        }
+    } else if (command == "watch" && argc == 3) {
+        status = Watch(std::atoi(argv[2]));
+    }
+    std::fflush(stdout);
+    CoUninitialize();
+    return status;
+}
