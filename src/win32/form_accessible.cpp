@@ -252,10 +252,8 @@ class FormAccessible final : public IAccessible {
         // The highlight is where the user's keys act, whichever control holds the focus.
         if (const int id = ChildId(*form, form->Highlighted())) {
             SetChild(focus, id);
-        } else if (HWND box = GetFocus(); box && IsChild(hwnd_, box)) {
-            focus->vt = VT_DISPATCH;
-            return AccessibleObjectFromWindow(box, kWindowedObject, IID_IDispatch,
-                                              reinterpret_cast<void**>(&focus->pdispVal));
+        } else if (const int box = ChildId(*form, form->FindWindowed(GetFocus()))) {
+            return Answer(*form, box, focus);
         } else {
             SetChild(focus, CHILDID_SELF);
         }
@@ -346,15 +344,7 @@ class FormAccessible final : public IAccessible {
         if (to == 0) {
             return S_FALSE;
         }
-        VARIANT found;
-        SetChild(&found, to);
-        if (HWND box = Resolve(found).windowed) {
-            end->vt = VT_DISPATCH;
-            return AccessibleObjectFromWindow(box, kWindowedObject, IID_IDispatch,
-                                              reinterpret_cast<void**>(&end->pdispVal));
-        }
-        *end = found;
-        return S_OK;
+        return Answer(*t.form, to, end);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
         FormWindow* form = Form();
@@ -372,10 +362,10 @@ class FormAccessible final : public IAccessible {
         for (const auto& c : form->Controls()) {
             RECT r;
             if (c->hwnd && IsWindowVisible(c->hwnd) && GetWindowRect(c->hwnd, &r) &&
-                PtInRect(&r, POINT{x, y}) && ChildId(*form, c.get())) {
-                hit->vt = VT_DISPATCH;
-                return AccessibleObjectFromWindow(c->hwnd, kWindowedObject, IID_IDispatch,
-                                                  reinterpret_cast<void**>(&hit->pdispVal));
+                PtInRect(&r, POINT{x, y})) {
+                if (const int id = ChildId(*form, c.get())) {
+                    return Answer(*form, id, hit);
+                }
             }
         }
         const int id = ChildId(*form, form->HitTest(p));
@@ -418,6 +408,19 @@ class FormAccessible final : public IAccessible {
     };
 
     FormWindow* Form() const { return FormWindow::FromHandle(hwnd_); }
+
+    // A child as the answer to a question: a text box's own object, or the child id.
+    static HRESULT Answer(FormWindow& form, int childId, VARIANT* out) {
+        const AccessibleChild& c = form.AccessibleChildren()[static_cast<std::size_t>(childId - 1)];
+        const FormControl* control = form.Find(c.control, c.index);
+        if (c.ownObject && control && control->hwnd) {
+            out->vt = VT_DISPATCH;
+            return AccessibleObjectFromWindow(control->hwnd, kWindowedObject, IID_IDispatch,
+                                              reinterpret_cast<void**>(&out->pdispVal));
+        }
+        SetChild(out, childId);
+        return S_OK;
+    }
 
     static int ChildId(FormWindow& form, const FormControl* c) {
         return c ? ChildIdOf(form.AccessibleChildren(), c->design.id, c->design.index) : 0;

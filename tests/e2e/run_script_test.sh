@@ -20,7 +20,9 @@ free_display() {
 # left running.
 run_and_interrupt() {
     local display="$2" run n
-    DISPLAY="$1" FIZZMO_DISPLAY="${display#:}" setsid "$ROOT/scripts/run.sh" >"$OUT/run.log" 2>&1 &
+    # A command started with & in a script ignores Ctrl+C; one started from a terminal does not.
+    DISPLAY="$1" FIZZMO_DISPLAY="${display#:}" setsid env --default-signal=INT,QUIT \
+        "$ROOT/scripts/run.sh" >"$OUT/run.log" 2>&1 &
     run=$!
     for n in $(seq 300); do
         if DISPLAY="$display" xdotool search --onlyvisible --classname fizzmolite.exe >/dev/null 2>&1 &&
