@@ -132,8 +132,13 @@ void FrmSmilies::Form_Load() {
     SmileyCodes =
         ReadCatalogue(DecodeCodeFile(text ? *text : std::string(), program_.ports.codePage).text);
     const ScreenMetrics screen = toolkit().Screen();
+    // The cells keep their size on the screen at every resolution, and the text box fits.
+    const int cellWidth = ScaledPixelsX(kGridCellPixels, screen);
+    const int cellHeight = ScaledPixelsY(kGridCellPixels, screen);
     const GridLayout grid =
-        LayOutGrid(TwipsX(kGridCellPixels, screen).value, TwipsY(kGridCellPixels, screen).value);
+        LayOutGrid(TwipsX(cellWidth, screen).value, TwipsY(cellHeight, screen).value);
+    const TwipRect& c0 = grid.cells[0];
+    const PixelRect first = ControlPixels({c0.Left, c0.Top, c0.Width, c0.Height});
     for (int i = 0; i < kSmileyCount; ++i) {
         const SmileyEntry entry = LookupSmiley(SmileyCodes, i);
         const auto slot = static_cast<std::size_t>(i);
@@ -142,9 +147,12 @@ void FrmSmilies::Form_Load() {
         toolkit().SetPicture(FormId::Smilies, smiley, i, entry.bitmapResource);
         tags_[slot] = entry.hoverText;
         toolkit().SetToolTip(FormId::Smilies, smiley, i, entry.hoverText);
-        const TwipRect& cell = grid.cells[slot];
+        // Whole pixels from the first cell on, so that no cell comes out a pixel narrower than
+        // its neighbours where twips and pixels do not divide (at 96 dpi they do).
+        const int left = first.Left + (i % kGridColumns) * cellWidth;
+        const int top = first.Top + (i / kGridColumns) * cellHeight;
         toolkit().SetControlRect(FormId::Smilies, smiley, i,
-                                 ControlPixels({cell.Left, cell.Top, cell.Width, cell.Height}));
+                                 PixelRect{left, top, left + cellWidth, top + cellHeight});
     }
     const TwipRect& f1 = grid.frame1;
     const TwipRect& f2 = grid.frame2;

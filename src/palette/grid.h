@@ -19,7 +19,7 @@ struct GridLayout {
     float windowHeight = 0; // outer
 };
 
-inline constexpr int kGridCellPixels = 22;
+inline constexpr int kGridCellPixels = 22; // at 96 dots per inch
 inline constexpr int kGridColumns = 8;
 inline constexpr float kFrame2Height = 540;
 

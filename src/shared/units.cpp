@@ -41,3 +41,24 @@ FormDesign DesignInPixels(const FormDesign& design, const ScreenMetrics& screen)
     }
     return withPixels;
 }
+
+namespace {
+constexpr float kTwipsPerPixelAt96 = 15;
+
+int Scaled(int pixelsAt96, float twipsPerPixel) {
+    if (twipsPerPixel <= 0) {
+        return pixelsAt96;
+    }
+    // Halves go up, as MulDiv takes them.
+    return static_cast<int>(static_cast<double>(pixelsAt96) * kTwipsPerPixelAt96 / twipsPerPixel +
+                            0.5);
+}
+} // namespace
+
+int ScaledPixelsX(int pixelsAt96, const ScreenMetrics& screen) {
+    return Scaled(pixelsAt96, screen.twipsPerPixelX);
+}
+
+int ScaledPixelsY(int pixelsAt96, const ScreenMetrics& screen) {
+    return Scaled(pixelsAt96, screen.twipsPerPixelY);
+}

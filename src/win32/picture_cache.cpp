@@ -1,5 +1,9 @@
 #include "picture_cache.h"
 
+#include "shared/scale2x.h"
+
+#include <vector>
+
 Picture PictureCache::Get(int resource) {
     if (auto it = pictures_.find(resource); it != pictures_.end()) {
         return it->second;
@@ -9,6 +13,9 @@ Picture PictureCache::Get(int resource) {
     BITMAP info{};
     if (loaded && GetObject(loaded, sizeof info, &info)) {
         picture.size = SIZE{info.bmWidth, info.bmHeight};
+        if (makeFine_) {
+            AddFine(loaded, picture);
+        }
         if (AddToSheet(loaded, picture)) {
             DeleteObject(loaded);
         } else {
@@ -42,6 +49,43 @@ bool PictureCache::AddToSheet(HBITMAP loaded, Picture& picture) {
     picture.bitmap = sheet_.Get();
     ++sheetUsed_;
     return true;
+}
+
+// Doubled by Scale2x onto the fine sheet, through 32-bit pixels.
+void PictureCache::AddFine(HBITMAP loaded, Picture& picture) {
+    const int width = picture.size.cx;
+    const int height = picture.size.cy;
+    if (width * 2 > kFineCell || height * 2 > kFineCell || fineUsed_ >= kFineColumns * kFineRows) {
+        return;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height));
+    HDC screen = GetDC(nullptr);
+    const bool read = GetDIBits(screen, loaded, 0, static_cast<UINT>(height), pixels.data(), &info,
+                                DIB_RGB_COLORS) == height;
+    if (read && !fineSheet_.Get()) {
+        fineSheet_.Reset(
+            CreateCompatibleBitmap(screen, kFineCell * kFineColumns, kFineCell * kFineRows));
+    }
+    const std::vector<std::uint32_t> doubled =
+        read ? Scale2x(pixels, width, height) : std::vector<std::uint32_t>{};
+    if (!doubled.empty() && fineSheet_.Get()) {
+        picture.fineOrigin =
+            POINT{fineUsed_ % kFineColumns * kFineCell, fineUsed_ / kFineColumns * kFineCell};
+        info.bmiHeader.biWidth = width * 2;
+        info.bmiHeader.biHeight = -height * 2;
+        HDC sheetDc = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(sheetDc, fineSheet_.Get());
+        SetDIBitsToDevice(sheetDc, picture.fineOrigin.x, picture.fineOrigin.y,
+                          static_cast<DWORD>(width * 2), static_cast<DWORD>(height * 2), 0, 0, 0,
+                          static_cast<UINT>(height * 2), doubled.data(), &info, DIB_RGB_COLORS);
+        SelectObject(sheetDc, old);
+        DeleteDC(sheetDc);
+        picture.fine = fineSheet_.Get();
+        ++fineUsed_;
+    }
+    ReleaseDC(nullptr, screen);
 }
 
 PictureCache::~PictureCache() {

@@ -3,11 +3,15 @@
 
 #include <map>
 
-// A picture to draw: a part of a bitmap, from origin, of size.
+// A picture to draw: a part of a bitmap, from origin, of size; and, where the screen has more
+// dots per inch than 96, the same picture at twice the size without pixel doubling's steps,
+// from fineOrigin, to be drawn down to the size the screen needs with a smoothing filter.
 struct Picture {
     HBITMAP bitmap = nullptr;
     POINT origin{};
     SIZE size{};
+    HBITMAP fine = nullptr;
+    POINT fineOrigin{};
 };
 
 // The program's bitmap resources, each loaded once per run and shared by every control that
@@ -16,6 +20,8 @@ struct Picture {
 class PictureCache {
   public:
     explicit PictureCache(HINSTANCE instance) : instance_(instance) {}
+    // Small pictures are made fine too from now on (for screens of more than 96 dpi).
+    void MakeFinePictures() { makeFine_ = true; }
     ~PictureCache();
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
@@ -26,12 +32,19 @@ class PictureCache {
     static constexpr int kCell = 32;   // the largest picture that goes onto the sheet
     static constexpr int kSlots = 128; // pictures the sheet holds
     bool AddToSheet(HBITMAP loaded, Picture& picture);
+    void AddFine(HBITMAP loaded, Picture& picture);
+    static constexpr int kFineCell = 2 * 20; // small pictures up to 20 pixels
+    static constexpr int kFineColumns = 16;
+    static constexpr int kFineRows = 5;
 
     HINSTANCE instance_;
     Bitmap sheet_;
     HDC sheetDc_ = nullptr; // kept for the copying onto the sheet
     HDC pictureDc_ = nullptr;
     int sheetUsed_ = 0;
+    bool makeFine_ = false;
+    Bitmap fineSheet_;
+    int fineUsed_ = 0;
     std::map<int, Bitmap> large_;
     std::map<int, Picture> pictures_;
 };

@@ -18,6 +18,9 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance), pictures_(
     dpiX_ = std::max(GetDeviceCaps(screen, LOGPIXELSX), 1);
     dpiY_ = std::max(GetDeviceCaps(screen, LOGPIXELSY), 1);
     ReleaseDC(nullptr, screen);
+    if (dpiX_ > 96 || dpiY_ > 96) {
+        pictures_.MakeFinePictures();
+    }
     anotherStartMessage_ = RegisterWindowMessageA(kAnotherStart);
     paletteCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(kPaletteCursor));
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};

@@ -60,6 +60,7 @@ class Win32Toolkit final : public Toolkit {
     // For the form windows.
     void Raise(FormId form, const FormEvent& event);
     HINSTANCE Instance() const { return instance_; }
+    int DpiX() const { return dpiX_; }
     int DpiY() const { return dpiY_; }
     bool IsOwnWindow(HWND hwnd) const;
     HCURSOR Cursor(CursorKind kind) const;

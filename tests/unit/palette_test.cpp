@@ -46,6 +46,34 @@ TEST_F(Palette, LoadFillsTheGridAndMakesItselfTopmost) {
     EXPECT_EQ(TopmostCalls(kPaletteHandle), (std::vector<std::string>{"topmost"}));
 }
 
+// At 144 dpi the cells are 33 pixels, so the palette keeps its size on the screen and its
+// text box, 2115 twips wide, lies inside the strip below the grid.
+TEST(PaletteScale, CellsGrowWithTheResolutionAndTheTextBoxFits) {
+    World w;
+    w.toolkit.screen = ScreenMetrics{1920, 1440, 10, 10};
+    w.program.Start();
+    w.program.frmMain.Image1_Click();
+    const auto rects = w.toolkit.CallsStartingWith("Rect frmSmilies.2(");
+    ASSERT_EQ(rects.size(), 64u);
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0, right = 0, bottom = 0;
+    std::sscanf(rects[0].c_str(), "Rect frmSmilies.2(0) %d,%d,%d,%d", &x0, &y0, &right, &bottom);
+    EXPECT_EQ(right - x0, 33);
+    EXPECT_EQ(bottom - y0, 33);
+    std::sscanf(rects[9].c_str(), "Rect frmSmilies.2(9) %d,%d", &x1, &y1);
+    EXPECT_EQ(x1 - x0, 33);
+    EXPECT_EQ(y1 - y0, 33);
+    int f2Left = 0, f2Top = 0, f2Right = 0, f2Bottom = 0;
+    const auto frame2 = w.toolkit.CallsStartingWith("Rect frmSmilies.3(0)");
+    ASSERT_EQ(frame2.size(), 1u);
+    std::sscanf(frame2[0].c_str(), "Rect frmSmilies.3(0) %d,%d,%d,%d", &f2Left, &f2Top, &f2Right,
+                &f2Bottom);
+    for (const ControlDesign& c : w.toolkit.designs.at(FormId::Smilies).controls) {
+        if (c.id == SmiliesControls::Text1) {
+            EXPECT_LE(c.pixels.Right, f2Right - f2Left);
+        }
+    }
+}
+
 TEST_F(Palette, HoverShowsTheTextAndDropsOnlyThatBorder) {
     palette().smiley_MouseMove(3);
     palette().smiley_MouseMove(0);

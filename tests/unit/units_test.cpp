@@ -19,4 +19,14 @@ TEST(Units, PixelsAndTwipsConvertAtTheScreensResolution) {
     EXPECT_EQ(ToPixels({7.5f, 22.5f, 22.5f, 7.5f}, at96), (PixelRect{0, 2, 2, 2}));
 }
 
+TEST(Units, LengthsDrawnAt96DpiKeepTheirSizeOnTheScreen) {
+    for (const auto& [twipsPerPixel, cell] :
+         {std::pair{15.0f, 22}, {12.0f, 28}, {10.0f, 33}, {7.5f, 44}, {20.0f, 17}}) {
+        const ScreenMetrics screen{1280, 960, twipsPerPixel, twipsPerPixel};
+        EXPECT_EQ(ScaledPixelsX(22, screen), cell) << twipsPerPixel;
+        EXPECT_EQ(ScaledPixelsY(22, screen), cell) << twipsPerPixel;
+    }
+    EXPECT_EQ(ScaledPixelsX(22, ScreenMetrics{1280, 960, 0, 0}), 22); // no resolution known
+}
+
 } // namespace
