@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -124,7 +125,8 @@ std::optional<ProbeWindow> VisibleWindow(const std::string& title) {
     for (const ProbeWindow& w : ProbeWindows()) {
         if (w.visible && w.title == title &&
             (!title.empty() ||
-             (w.cls == "FizzmoForm" && w.rect.width == 52 && w.rect.height == 51))) {
+             (w.cls == "FizzmoForm" && w.rect.width >= 52 && w.rect.width <= 104 &&
+              std::abs(w.rect.width - w.rect.height) <= 2))) {
             return w;
         }
     }

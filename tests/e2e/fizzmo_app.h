@@ -44,7 +44,8 @@ struct ProbeWindow {
 
 // Every top-level window of the program's classes (forms, dialogs, menus) on the desktop.
 std::vector<ProbeWindow> ProbeWindows();
-// The visible window titled exactly so; "" is the launcher, the 52 x 51 form without a title.
+// The visible window titled exactly so; "" is the launcher, the square form without a title
+// (52 x 51 at 96 dpi, up to 104 x 102 at 192).
 std::optional<ProbeWindow> VisibleWindow(const std::string& title);
 ProbeWindow WaitVisibleWindow(const std::string& title, std::chrono::milliseconds timeout = 15s);
 bool WaitWindowHidden(const std::string& title, std::chrono::milliseconds timeout = 10s);
