@@ -66,8 +66,9 @@ void FrmSlideShow::OnEvent(const FormEvent& e) {
 void FrmSlideShow::Form_Load() {
     PictureResId = 165;
     toolkit().SetPicture(FormId::SlideShow, Image1, 0, PictureResId);
-    // The picture keeps its natural size.
-    imageWidth_ = TwipsX(kSlideStripPixelsWide, toolkit().Screen()).value;
+    // The picture keeps its natural size on the screen (its pixels at 96 dpi).
+    const ScreenMetrics screen = toolkit().Screen();
+    imageWidth_ = TwipsX(ScaledPixelsX(kSlideStripPixelsWide, screen), screen).value;
     scroll_.Reset();
     PlaceImage();
     EnableTimer(true);
@@ -76,9 +77,10 @@ void FrmSlideShow::Form_Load() {
 
 void FrmSlideShow::PlaceImage() {
     const ScreenMetrics screen = toolkit().Screen();
-    toolkit().SetControlRect(FormId::SlideShow, Image1, 0,
-                             ControlPixels({scroll_.Left(), 0, imageWidth_,
-                                            TwipsY(kSlideStripPixelsHigh, screen).value}));
+    toolkit().SetControlRect(
+        FormId::SlideShow, Image1, 0,
+        ControlPixels({scroll_.Left(), 0, imageWidth_,
+                       TwipsY(ScaledPixelsY(kSlideStripPixelsHigh, screen), screen).value}));
 }
 
 void FrmSlideShow::EnableTimer(bool enabled) {

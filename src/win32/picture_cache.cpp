@@ -13,12 +13,15 @@ Picture PictureCache::Get(int resource) {
     BITMAP info{};
     if (loaded && GetObject(loaded, sizeof info, &info)) {
         picture.size = SIZE{info.bmWidth, info.bmHeight};
-        if (makeFine_) {
+        if (fineDpiX_) {
             AddFine(loaded, picture);
         }
         if (AddToSheet(loaded, picture)) {
             DeleteObject(loaded);
         } else {
+            if (fineDpiX_) {
+                AddScaled(loaded, resource, picture);
+            }
             large_[resource].Reset(loaded);
             picture.bitmap = loaded;
         }
@@ -83,7 +86,33 @@ void PictureCache::AddFine(HBITMAP loaded, Picture& picture) {
         SelectObject(sheetDc, old);
         DeleteDC(sheetDc);
         picture.fine = fineSheet_.Get();
+        picture.fineSize = SIZE{width * 2, height * 2};
         ++fineUsed_;
+    }
+    ReleaseDC(nullptr, screen);
+}
+
+// A large picture (the slide show's strip) scaled once to the screen, smoothly, so that its
+// frames are plain copies.
+void PictureCache::AddScaled(HBITMAP loaded, int resource, Picture& picture) {
+    const SIZE to{MulDiv(picture.size.cx, fineDpiX_, 96), MulDiv(picture.size.cy, fineDpiY_, 96)};
+    HDC screen = GetDC(nullptr);
+    HBITMAP scaled = CreateCompatibleBitmap(screen, to.cx, to.cy);
+    if (scaled) {
+        HDC from = CreateCompatibleDC(screen);
+        HDC into = CreateCompatibleDC(screen);
+        HGDIOBJ oldFrom = SelectObject(from, loaded);
+        HGDIOBJ oldInto = SelectObject(into, scaled);
+        SetStretchBltMode(into, HALFTONE);
+        SetBrushOrgEx(into, 0, 0, nullptr);
+        StretchBlt(into, 0, 0, to.cx, to.cy, from, 0, 0, picture.size.cx, picture.size.cy, SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(into, oldInto);
+        DeleteDC(from);
+        DeleteDC(into);
+        scaled_[resource].Reset(scaled);
+        picture.fine = scaled;
+        picture.fineSize = to;
     }
     ReleaseDC(nullptr, screen);
 }

@@ -3,15 +3,17 @@
 
 #include <map>
 
-// A picture to draw: a part of a bitmap, from origin, of size; and, where the screen has more
-// dots per inch than 96, the same picture at twice the size without pixel doubling's steps,
-// from fineOrigin, to be drawn down to the size the screen needs with a smoothing filter.
+// A picture to draw: a part of a bitmap, from origin, of size (its pixels at 96 dpi); and, where
+// the screen has more dots per inch, a finer one to draw it from at its size on that screen:
+// small pictures doubled without pixel doubling's steps, large ones scaled once with a smoothing
+// filter to the screen's size.
 struct Picture {
     HBITMAP bitmap = nullptr;
     POINT origin{};
     SIZE size{};
     HBITMAP fine = nullptr;
     POINT fineOrigin{};
+    SIZE fineSize{};
 };
 
 // The program's bitmap resources, each loaded once per run and shared by every control that
@@ -20,8 +22,11 @@ struct Picture {
 class PictureCache {
   public:
     explicit PictureCache(HINSTANCE instance) : instance_(instance) {}
-    // Small pictures are made fine too from now on (for screens of more than 96 dpi).
-    void MakeFinePictures() { makeFine_ = true; }
+    // Pictures get fine versions from now on, for a screen of more than 96 dpi.
+    void MakeFinePictures(int dpiX, int dpiY) {
+        fineDpiX_ = dpiX;
+        fineDpiY_ = dpiY;
+    }
     ~PictureCache();
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
@@ -33,6 +38,7 @@ class PictureCache {
     static constexpr int kSlots = 128; // pictures the sheet holds
     bool AddToSheet(HBITMAP loaded, Picture& picture);
     void AddFine(HBITMAP loaded, Picture& picture);
+    void AddScaled(HBITMAP loaded, int resource, Picture& picture);
     static constexpr int kFineCell = 2 * 20; // small pictures up to 20 pixels
     static constexpr int kFineColumns = 16;
     static constexpr int kFineRows = 5;
@@ -42,9 +48,11 @@ class PictureCache {
     HDC sheetDc_ = nullptr; // kept for the copying onto the sheet
     HDC pictureDc_ = nullptr;
     int sheetUsed_ = 0;
-    bool makeFine_ = false;
+    int fineDpiX_ = 0; // none made while 0
+    int fineDpiY_ = 0;
     Bitmap fineSheet_;
     int fineUsed_ = 0;
     std::map<int, Bitmap> large_;
+    std::map<int, Bitmap> scaled_;
     std::map<int, Picture> pictures_;
 };

@@ -19,7 +19,7 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance), pictures_(
     dpiY_ = std::max(GetDeviceCaps(screen, LOGPIXELSY), 1);
     ReleaseDC(nullptr, screen);
     if (dpiX_ > 96 || dpiY_ > 96) {
-        pictures_.MakeFinePictures();
+        pictures_.MakeFinePictures(dpiX_, dpiY_);
     }
     anotherStartMessage_ = RegisterWindowMessageA(kAnotherStart);
     paletteCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(kPaletteCursor));

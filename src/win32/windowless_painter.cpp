@@ -24,19 +24,28 @@ void DrawFinePicture(HDC dc, const FormControl& c, const RECT& r, int dpiX, int 
     if (!c.design.stretch) {
         const int width = MulDiv(p.size.cx, dpiX, 96);
         const int height = MulDiv(p.size.cy, dpiY, 96);
-        to.left = r.left + (r.right - r.left - width) / 2;
-        to.top = r.top + (r.bottom - r.top - height) / 2;
+        // In the middle of its cell when smaller, as at 96 dpi.
+        const int cellWidth = r.right - r.left;
+        const int cellHeight = r.bottom - r.top;
+        to.left = r.left + (width < cellWidth ? (cellWidth - width) / 2 : 0);
+        to.top = r.top + (height < cellHeight ? (cellHeight - height) / 2 : 0);
         to.right = to.left + width;
         to.bottom = to.top + height;
     }
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, p.fine);
-    SetStretchBltMode(dc, HALFTONE);
-    POINT origin;
-    SetBrushOrgEx(dc, 0, 0, &origin);
-    StretchBlt(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source, p.fineOrigin.x,
-               p.fineOrigin.y, p.size.cx * 2, p.size.cy * 2, SRCCOPY);
-    SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+    const int width = to.right - to.left;
+    const int height = to.bottom - to.top;
+    if (width == p.fineSize.cx && height == p.fineSize.cy) {
+        BitBlt(dc, to.left, to.top, width, height, source, p.fineOrigin.x, p.fineOrigin.y, SRCCOPY);
+    } else {
+        SetStretchBltMode(dc, HALFTONE);
+        POINT origin;
+        SetBrushOrgEx(dc, 0, 0, &origin);
+        StretchBlt(dc, to.left, to.top, width, height, source, p.fineOrigin.x, p.fineOrigin.y,
+                   p.fineSize.cx, p.fineSize.cy, SRCCOPY);
+        SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+    }
     SelectObject(source, old);
     DeleteDC(source);
 }
