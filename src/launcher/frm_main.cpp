@@ -116,8 +116,11 @@ void FrmMain::Form_Load() {
     SetChecked(mnuSendOnClick, o.SendOnClick);
     SetChecked(mnuKeepOpen, o.KeepOpen);
     if (o.StickToPM == VbFalse) {
-        SetLeft(Twips(static_cast<float>(o.SavedLeft)));
-        SetTop(Twips(static_cast<float>(o.SavedTop)));
+        // Where it was left on the screen, also when the display's scale has changed since.
+        const int savedDpi = LoadPositionDpi(program_.ports.store);
+        const int dpiNow = DotsPerInch(toolkit().Screen());
+        SetLeft(AtThisDpi(o.SavedLeft, savedDpi, dpiNow));
+        SetTop(AtThisDpi(o.SavedTop, savedDpi, dpiNow));
     }
     // Saved on a screen that is gone, or with a smaller screen now: all of it must be in reach.
     MoveInside(WorkArea());
@@ -140,6 +143,7 @@ void FrmMain::Form_Unload() {
     // A run that stopped at the code-file check never loaded the options: keep the store as is.
     if (optionsLoaded_) {
         SaveOptions(program_.Options, program_.ports.store, Left(), Top());
+        SavePositionDpi(program_.ports.store, DotsPerInch(toolkit().Screen()));
     }
     if (hotKeyRegistered_) {
         toolkit().UnregisterHotKey(FormId::Main, kPaletteHotKey);

@@ -57,3 +57,37 @@ void SaveOptions(OptionsRecord& options, SettingsStore& store, Twips launcherLef
     store.SaveSetting(kSettingsApp, kSettingsSection, "Left", std::to_string(options.SavedLeft));
     store.SaveSetting(kSettingsApp, kSettingsSection, "top", std::to_string(options.SavedTop));
 }
+
+namespace {
+constexpr int kLowestDpi = 48;
+constexpr int kHighestDpi = 960;
+} // namespace
+
+int LoadPositionDpi(SettingsStore& store) {
+    const std::string text =
+        store.GetSetting(kSettingsApp, kSettingsSection, kPositionDpiSetting, "");
+    int dpi = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), dpi);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        dpi < kLowestDpi || dpi > kHighestDpi) {
+        return 0;
+    }
+    return dpi;
+}
+
+void SavePositionDpi(SettingsStore& store, int dpi) {
+    store.SaveSetting(kSettingsApp, kSettingsSection, kPositionDpiSetting, std::to_string(dpi));
+}
+
+Twips AtThisDpi(std::int32_t savedTwips, int savedDpi, int dpiNow) {
+    if (savedDpi <= 0 || dpiNow <= 0 || savedDpi == dpiNow) {
+        return Twips(static_cast<float>(savedTwips));
+    }
+    return Twips(static_cast<float>(static_cast<double>(savedTwips) * savedDpi / dpiNow));
+}
+
+int DotsPerInch(const ScreenMetrics& screen) {
+    return screen.twipsPerPixelX > 0
+               ? static_cast<int>(1440.0 / static_cast<double>(screen.twipsPerPixelX) + 0.5)
+               : 96;
+}

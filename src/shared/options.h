@@ -24,3 +24,15 @@ void SaveOptions(OptionsRecord& options, SettingsStore& store, Twips launcherLef
 
 // A stored position: a plain decimal 32-bit integer, anything else reads as 100.
 std::int32_t ParseSavedPosition(const std::string& text);
+
+// The screen's dots per inch when the position was saved, kept beside it so that the launcher
+// comes back to the same pixels after the display's scale has changed; 0 when none is stored
+// (a store from before, or a value that is no dpi).
+inline constexpr const char* kPositionDpiSetting = "Dpi";
+int LoadPositionDpi(SettingsStore& store);
+void SavePositionDpi(SettingsStore& store, int dpi);
+// A position stored in twips at savedDpi, in twips at dpiNow: the same pixels on the screen.
+// Unchanged when either is unknown or they are the same.
+Twips AtThisDpi(std::int32_t savedTwips, int savedDpi, int dpiNow);
+// The screen's dots per inch along x, from its twips per pixel.
+int DotsPerInch(const ScreenMetrics& screen);

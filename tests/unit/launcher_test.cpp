@@ -100,7 +100,7 @@ TEST(Launcher, SessionEndSavesLikeExitOnce) {
     w.program.Dispatch(FormId::Main, FormEvent{EventKind::EndSession});
     w.program.Dispatch(FormId::Main, FormEvent{EventKind::EndSession});
     w.program.Dispatch(FormId::Smilies, FormEvent{EventKind::EndSession});
-    EXPECT_EQ(w.store.writes.size(), 6u);
+    EXPECT_EQ(w.store.writes.size(), 7u); // once: the options, the position and its dpi
     EXPECT_EQ(w.Stored("StayOnTop"), "F");
     EXPECT_TRUE(w.toolkit.ended);
 }
@@ -223,7 +223,7 @@ TEST(Launcher, HiddenButtonAndPlatformCloseAlsoSave) {
         } else {
             w.program.Dispatch(FormId::Main, FormEvent{EventKind::CloseRequest});
         }
-        EXPECT_EQ(w.store.writes.size(), 6u);
+        EXPECT_EQ(w.store.writes.size(), 7u); // the options, the position and its dpi
         EXPECT_TRUE(w.toolkit.ended);
     }
 }

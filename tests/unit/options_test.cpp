@@ -1,5 +1,6 @@
 #include "fake_settings_store.h"
 #include "shared/options.h"
+#include "world.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,41 @@ TEST(Options, GarbagePositionIsReplacedBySoundTextAtNextSave) {
     SaveOptions(options, store.fake, Twips(static_cast<float>(options.SavedLeft)), Twips(20.0f));
     EXPECT_EQ(store.Get("Left"), "100");
     EXPECT_EQ(store.Get("unrelated"), "keep me");
+}
+
+} // namespace
+
+namespace {
+
+// The launcher left at pixel 300, 200 at 144 dpi comes back there at 96 dpi, and a store from
+// before the dpi was kept reads as it always did.
+TEST(PositionDpi, TheSamePixelsAfterTheScaleChanged) {
+    World w;
+    w.Store("StickToPM", "F");
+    w.Store("Left", "3000"); // 300 pixels at 10 twips a pixel
+    w.Store("top", "2000");
+    w.Store("Dpi", "144");
+    w.program.Start();
+    EXPECT_EQ(w.toolkit.rects[FormId::Main].Left, 300);
+    EXPECT_EQ(w.toolkit.rects[FormId::Main].Top, 200);
+    w.program.frmMain.mnuExit_Click();
+    EXPECT_EQ(w.Stored("Left"), "4500");
+    EXPECT_EQ(w.Stored("Dpi"), "96");
+
+    for (const char* unreadable : {"", "abc", "0", "-96", "96.5", "100000"}) {
+        World old;
+        old.Store("StickToPM", "F");
+        old.Store("Left", "3000");
+        old.Store("top", "2000");
+        old.Store("Dpi", unreadable);
+        old.program.Start();
+        EXPECT_EQ(old.toolkit.rects[FormId::Main].Left, 200) << unreadable;
+    }
+    EXPECT_EQ(AtThisDpi(3000, 0, 96), Twips(3000));
+    EXPECT_EQ(AtThisDpi(3000, 120, 120), Twips(3000));
+    EXPECT_EQ(AtThisDpi(2400, 96, 120), Twips(1920));
+    EXPECT_EQ(DotsPerInch(ScreenMetrics{1, 1, 12, 12}), 120);
+    EXPECT_EQ(DotsPerInch(ScreenMetrics{1, 1, 7.5f, 7.5f}), 192);
 }
 
 } // namespace
