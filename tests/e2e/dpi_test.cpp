@@ -116,6 +116,21 @@ TEST_P(Dpi, PicturesAreNotPixelDoubled) {
     EXPECT_LT(differing, 36 * 36 / 4) << "not the same picture";
 }
 
+// Left at pixel 200, 100 on a 96-dpi screen, the launcher comes back there at this dpi, and
+// Exit stores that place in this dpi's twips, with the dpi.
+TEST_P(Dpi, ASavedPlaceStaysOnTheSamePixels) {
+    ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "1500"}, {"Dpi", "96"}});
+    FizzmoApp app;
+    const ProbeWindow launcher = WaitVisibleWindow("");
+    EXPECT_EQ(launcher.rect.x, 200);
+    EXPECT_EQ(launcher.rect.y, 100);
+    app.ChooseMenuItem(FizzmoApp::kExit);
+    EXPECT_EQ(app.Process().Wait(20s), 0);
+    EXPECT_EQ(Setting("Left"), std::to_string(200 * 1440 / dpi()));
+    EXPECT_EQ(Setting("top"), std::to_string(100 * 1440 / dpi()));
+    EXPECT_EQ(Setting("Dpi"), std::to_string(dpi()));
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, Dpi, ::testing::Values(96, 120, 144, 192),
                          [](const auto& info) { return std::to_string(info.param) + "dpi"; });
 
