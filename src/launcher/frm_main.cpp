@@ -165,7 +165,9 @@ void FrmMain::Image1_MouseDown(int button, int x, int y) {
     }
     // The picture's own coordinates are used as the form's: the menu opens up and left of
     // the pointer by the picture's offset.
+    menuOpen_ = true;
     toolkit().PopupMenu(FormId::Main, x, y);
+    menuOpen_ = false;
 }
 
 void FrmMain::MenuItem_Click(int item) {

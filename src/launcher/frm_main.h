@@ -60,5 +60,6 @@ class FrmMain final : public Form {
     Program& program_;
     bool optionsLoaded_ = false;
     bool hotKeyRegistered_ = false;
+    bool menuOpen_ = false; // its loop runs inside the press that opened it
     VbBool checked_[MainControls::mnuExit + 1] = {};
 };

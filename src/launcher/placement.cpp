@@ -23,8 +23,8 @@ void FrmMain::Image1_Click() {
 // on the first picture; pressed again while the palette is shown, hides it.
 void FrmMain::HotKey_Press() {
     FrmSmilies& palette = program_.frmSmilies;
-    if (program_.frmAbout.Visible()) {
-        return; // the About box is modal to the whole program
+    if (program_.frmAbout.Visible() || menuOpen_) {
+        return; // the About box is modal to the whole program, and so is the open menu
     }
     if (palette.Visible()) {
         palette.Hide();

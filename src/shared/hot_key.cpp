@@ -12,14 +12,21 @@ struct NamedKey {
     int keyCode;
 };
 
+constexpr int kSpace = 0x20;
+constexpr int kPageUp = 0x21;
+constexpr int kPageDown = 0x22;
+constexpr int kEnd = 0x23;
+constexpr int kHome = 0x24;
+constexpr int kInsert = 0x2D;
+constexpr int kDelete = 0x2E;
 constexpr std::array<NamedKey, 10> kNamedKeys{{
-    {"SPACE", 0x20},
-    {"PAGEUP", 0x21},
-    {"PAGEDOWN", 0x22},
-    {"END", 0x23},
-    {"HOME", 0x24},
-    {"INSERT", 0x2D},
-    {"DELETE", 0x2E},
+    {"SPACE", kSpace},
+    {"PAGEUP", kPageUp},
+    {"PAGEDOWN", kPageDown},
+    {"END", kEnd},
+    {"HOME", kHome},
+    {"INSERT", kInsert},
+    {"DELETE", kDelete},
     {"PAUSE", 0x13},
     {"SCROLLLOCK", 0x91},
     {"APPS", 0x5D},
@@ -30,7 +37,7 @@ constexpr int kFunctionKeys = 24;
 std::string UpperWithoutSpaces(std::string_view text) {
     std::string out;
     for (char c : text) {
-        if (c != ' ' && c != '\t') {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
             out += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         }
     }
@@ -62,6 +69,22 @@ std::optional<int> KeyCodeOf(const std::string& name) {
     return std::nullopt;
 }
 
+// Whether pressing the combination anywhere would never have typed anything: with Ctrl, Alt or
+// Win, or on a key that types no character. Ctrl+Alt is AltGr on many layouts, where it types
+// characters with letters and digits.
+bool TypesNothing(const HotKey& key) {
+    const bool typingKey = (key.keyCode >= 'A' && key.keyCode <= 'Z') ||
+                           (key.keyCode >= '0' && key.keyCode <= '9') || key.keyCode == kSpace ||
+                           key.keyCode == kHome || key.keyCode == kEnd || key.keyCode == kPageUp ||
+                           key.keyCode == kPageDown || key.keyCode == kInsert ||
+                           key.keyCode == kDelete;
+    if (!typingKey) {
+        return true;
+    }
+    const bool altGr = key.ctrl && key.alt && !key.win;
+    return (key.ctrl || key.alt || key.win) && !altGr;
+}
+
 } // namespace
 
 std::optional<HotKey> ParseHotKey(std::string_view text) {
@@ -78,7 +101,7 @@ std::optional<HotKey> ParseHotKey(std::string_view text) {
                 return std::nullopt;
             }
             key.keyCode = *code;
-            return key;
+            return TypesNothing(key) ? std::optional<HotKey>(key) : std::nullopt;
         }
         bool* modifier = part == "CTRL" || part == "CONTROL" ? &key.ctrl
                          : part == "SHIFT"                   ? &key.shift
@@ -100,8 +123,7 @@ std::optional<HotKey> LoadHotKey(SettingsStore& store) {
     if (upper.empty() || upper == "NONE") {
         return std::nullopt;
     }
-    if (std::optional<HotKey> key = ParseHotKey(text)) {
-        return key;
-    }
-    return ParseHotKey(kDefaultHotKeyText);
+    // A value the user wrote but that names no usable key: they wanted some other key than the
+    // default, so none is taken from the other programs.
+    return ParseHotKey(text);
 }

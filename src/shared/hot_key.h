@@ -21,9 +21,11 @@ inline constexpr const char* kDefaultHotKeyText = "Ctrl+Shift+F8";
 inline constexpr const char* kHotKeySetting = "HotKey";
 
 // "Ctrl+Shift+F8", "Alt+Win+E", "ctrl + shift + space": modifiers and one key, in any case,
-// spaces ignored. nullopt when the text names no such combination.
+// spaces ignored. nullopt when the text names no such combination, or one that would take a
+// key people type with: a letter, digit, Space or editing key needs Ctrl, Alt or Win, and not
+// Ctrl+Alt alone (AltGr on many layouts).
 std::optional<HotKey> ParseHotKey(std::string_view text);
 
-// The user's hot key from the settings: the default when none is stored or the stored text is
-// unreadable; none when it is stored as "None" or empty. Never writes to the store.
+// The user's hot key from the settings: the default when none is stored; none when it is stored
+// as "None", empty, or as text that names no usable key. Never writes to the store.
 std::optional<HotKey> LoadHotKey(SettingsStore& store);

@@ -49,9 +49,11 @@ int Scaled(int pixelsAt96, float twipsPerPixel) {
     if (twipsPerPixel <= 0) {
         return pixelsAt96;
     }
-    // Halves go up, as MulDiv takes them.
-    return static_cast<int>(static_cast<double>(pixelsAt96) * kTwipsPerPixelAt96 / twipsPerPixel +
-                            0.5);
+    // Halves go up, as MulDiv takes them. Never smaller: pictures are not drawn smaller than
+    // their pixels, and their cells must hold them.
+    const int scaled = static_cast<int>(
+        static_cast<double>(pixelsAt96) * kTwipsPerPixelAt96 / twipsPerPixel + 0.5);
+    return scaled > pixelsAt96 ? scaled : pixelsAt96;
 }
 } // namespace
 

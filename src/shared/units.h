@@ -20,7 +20,7 @@ int PixelsX(Twips length, const ScreenMetrics& screen);
 int PixelsY(Twips length, const ScreenMetrics& screen);
 // A length drawn in pixels at 96 dots per inch (15 twips per pixel), in whole pixels at the
 // screen's resolution, so that it keeps its size on the screen: 22 stays 22 at 96 dpi, and is
-// 28, 33 and 44 at 120, 144 and 192.
+// 28, 33 and 44 at 120, 144 and 192. Below 96 dpi it keeps its pixels, as pictures do.
 int ScaledPixelsX(int pixelsAt96, const ScreenMetrics& screen);
 int ScaledPixelsY(int pixelsAt96, const ScreenMetrics& screen);
 // The primary screen's size in twips.

@@ -1,5 +1,9 @@
 #include "window_utils.h"
 
+namespace {
+constexpr unsigned kFocusAnswerTimeoutMs = 500;
+} // namespace
+
 void DragForm(WindowSystem& windows, WindowState state, Hwnd window) {
     if (state == WindowState::Maximized) {
         return;
@@ -21,6 +25,12 @@ void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost) {
 }
 
 void ReturnToConversation(WindowSystem& windows, Hwnd imWindow, Hwnd inputBox) {
+    // A minimised window would take the keys out of sight; one that stopped answering just now
+    // would hang us in SetFocus, which waits on its thread.
+    if (windows.IsIconic(imWindow) ||
+        !windows.SendMessageTimeoutA(inputBox, win::kWmNull, 0, 0, kFocusAnswerTimeoutMs)) {
+        return;
+    }
     windows.SetForegroundWindow(imWindow);
     const std::uint32_t ours = windows.GetCurrentThreadId();
     const std::uint32_t theirs = windows.GetWindowThreadProcessId(inputBox);

@@ -13,7 +13,8 @@ void DragForm(WindowSystem& windows, WindowState state, Hwnd window);
 void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost);
 // Makes the IM window the foreground window with the focus in its input box, so that the user
 // types on into the conversation; another program's window takes the focus only while the
-// two threads share their input.
+// two threads share their input. A minimised IM window, or one that does not answer at once,
+// is left as it is.
 void ReturnToConversation(WindowSystem& windows, Hwnd imWindow, Hwnd inputBox);
 
 // The same for a window still being loaded: it stays hidden until it is shown where it belongs.

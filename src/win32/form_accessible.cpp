@@ -111,6 +111,10 @@ class FormAccessible final : public IAccessible {
 
     // IAccessible
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        if (!parent) {
+            return E_POINTER;
+        }
+        *parent = nullptr;
         return Form() ? standard_->get_accParent(parent) : RPC_E_DISCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
@@ -174,6 +178,10 @@ class FormAccessible final : public IAccessible {
                                 : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (!role) {
+            return E_POINTER;
+        }
+        VariantInit(role);
         Target t = Resolve(child);
         if (t.status != S_OK) {
             return t.status;
@@ -187,6 +195,10 @@ class FormAccessible final : public IAccessible {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (!state) {
+            return E_POINTER;
+        }
+        VariantInit(state);
         Target t = Resolve(child);
         if (t.status != S_OK) {
             return t.status;
@@ -201,7 +213,8 @@ class FormAccessible final : public IAccessible {
         const FormControl& c = *t.control;
         const bool shown =
             IsWindowVisible(hwnd_) && (c.hwnd ? IsWindowVisible(c.hwnd) != FALSE : c.Shown());
-        long bits = shown ? 0 : STATE_SYSTEM_INVISIBLE;
+        long bits = (shown ? 0 : STATE_SYSTEM_INVISIBLE) |
+                    (IsWindowEnabled(hwnd_) ? 0 : STATE_SYSTEM_UNAVAILABLE);
         switch (RoleOf(c.design)) {
         case AccessibleRole::ListItem:
             bits |= STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
@@ -241,11 +254,14 @@ class FormAccessible final : public IAccessible {
                                 : S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        if (!focus) {
+            return E_POINTER;
+        }
+        VariantInit(focus);
         FormWindow* form = Form();
         if (!form) {
             return RPC_E_DISCONNECTED;
         }
-        focus->vt = VT_EMPTY;
         if (GetForegroundWindow() != hwnd_) {
             return S_FALSE;
         }
@@ -260,11 +276,14 @@ class FormAccessible final : public IAccessible {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        if (!selection) {
+            return E_POINTER;
+        }
+        VariantInit(selection);
         FormWindow* form = Form();
         if (!form) {
             return RPC_E_DISCONNECTED;
         }
-        selection->vt = VT_EMPTY;
         if (const int id = ChildId(*form, form->Highlighted())) {
             SetChild(selection, id);
             return S_OK;
@@ -328,7 +347,10 @@ class FormAccessible final : public IAccessible {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long navDir, VARIANT start, VARIANT* end) override {
-        end->vt = VT_EMPTY;
+        if (!end) {
+            return E_POINTER;
+        }
+        VariantInit(end);
         Target t = Resolve(start);
         if (t.status != S_OK) {
             return t.status;
@@ -347,11 +369,14 @@ class FormAccessible final : public IAccessible {
         return Answer(*t.form, to, end);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
+        if (!hit) {
+            return E_POINTER;
+        }
+        VariantInit(hit);
         FormWindow* form = Form();
         if (!form) {
             return RPC_E_DISCONNECTED;
         }
-        hit->vt = VT_EMPTY;
         POINT p{x, y};
         ScreenToClient(hwnd_, &p);
         RECT client;
@@ -414,9 +439,15 @@ class FormAccessible final : public IAccessible {
         const AccessibleChild& c = form.AccessibleChildren()[static_cast<std::size_t>(childId - 1)];
         const FormControl* control = form.Find(c.control, c.index);
         if (c.ownObject && control && control->hwnd) {
-            out->vt = VT_DISPATCH;
-            return AccessibleObjectFromWindow(control->hwnd, kWindowedObject, IID_IDispatch,
-                                              reinterpret_cast<void**>(&out->pdispVal));
+            IDispatch* object = nullptr;
+            const HRESULT found = AccessibleObjectFromWindow(
+                control->hwnd, kWindowedObject, IID_IDispatch, reinterpret_cast<void**>(&object));
+            if (SUCCEEDED(found) && object) {
+                out->vt = VT_DISPATCH;
+                out->pdispVal = object;
+                return S_OK;
+            }
+            return FAILED(found) ? found : E_FAIL;
         }
         SetChild(out, childId);
         return S_OK;

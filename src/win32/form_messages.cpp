@@ -85,11 +85,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return object;
         }
         break;
-    case kAccessibleClick:
-        Raise(FormEvent{EventKind::Click, static_cast<int>(wParam), static_cast<int>(lParam)});
+    case kAccessibleClick: // a form a modal form has disabled takes no clicks from anyone
+        if (IsWindowEnabled(hwnd_)) {
+            Raise(FormEvent{EventKind::Click, static_cast<int>(wParam), static_cast<int>(lParam)});
+        }
         return 0;
     case kAccessibleHover:
-        if (FormControl* c = Find(static_cast<int>(wParam), static_cast<int>(lParam))) {
+        if (FormControl* c = Find(static_cast<int>(wParam), static_cast<int>(lParam));
+            c && IsWindowEnabled(hwnd_)) {
             const PixelRect r = c->InForm();
             Raise(MouseEvent(EventKind::MouseMove, c, WM_MOUSEMOVE, POINT{r.Left, r.Top}));
         }

@@ -217,6 +217,10 @@ void FormWindow::SetToolTip(FormControl& c, const std::string& text) {
 
 void FormWindow::SetHighlight(FormControl* c) {
     highlighted_ = c;
+    // A hidden form's highlight is told once the form is shown and active (kAnnounceHighlight).
+    if (!IsWindowVisible(hwnd_)) {
+        return;
+    }
     if (const int id = c ? ChildIdOf(accessibleChildren_, c->design.id, c->design.index) : 0) {
         NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, id);
         NotifyWinEvent(EVENT_OBJECT_SELECTION, hwnd_, OBJID_CLIENT, id);

@@ -19,7 +19,7 @@ Picture PictureCache::Get(int resource) {
         if (AddToSheet(loaded, picture)) {
             DeleteObject(loaded);
         } else {
-            if (fineDpiX_) {
+            if (fineDpiX_ && !picture.fine) { // a small one past the full sheet keeps its own
                 AddScaled(loaded, resource, picture);
             }
             large_[resource].Reset(loaded);

