@@ -37,6 +37,7 @@ struct Tree {
     std::vector<Element> children;
     std::string focus;
     std::string selection;
+    std::string text; // as the probe printed it, for messages
     // The first child of the role named so, if any.
     const Element* Find(int role, const std::string& name) const {
         for (const Element& e : children) {
@@ -75,6 +76,7 @@ std::string Field(const std::string& line, const std::string& key, const std::st
 Tree ReadTree(const std::string& title) {
     Tree tree;
     for (const std::string& line : Probe({"tree", title})) {
+        tree.text += "\n" + line;
         if (line.rfind("self ", 0) == 0) {
             tree.role = std::stoi(Field(line, "role", "children"));
             tree.action = Field(line, "action", "name");
@@ -83,11 +85,8 @@ Tree ReadTree(const std::string& title) {
             Element e;
             e.role = std::stoi(Field(line, "role", "state"));
             e.state = std::stol(Field(line, "state", "location"), nullptr, 16);
-            int right = 0, bottom = 0;
             std::sscanf(Field(line, "location", "action").c_str(), "%d,%d,%d,%d", &e.location.x,
-                        &e.location.y, &right, &bottom);
-            e.location.width = right;
-            e.location.height = bottom;
+                        &e.location.y, &e.location.width, &e.location.height);
             e.action = Field(line, "action", "value");
             e.value = Field(line, "value", "name");
             e.name = Field(line, "name", "");
@@ -98,14 +97,6 @@ Tree ReadTree(const std::string& title) {
         }
     }
     return tree;
-}
-
-std::string Dump(const Tree& tree) {
-    std::string out = "\nself role=" + std::to_string(tree.role) + " name=" + tree.name;
-    for (const Element& e : tree.children) {
-        out += "\nchild role=" + std::to_string(e.role) + " name=" + e.name + " value=" + e.value;
-    }
-    return out;
 }
 
 class Accessibility : public WineTest {
@@ -212,7 +203,7 @@ TEST_F(Accessibility, EveryTextOfTheAboutBoxAndTheSlideShowIsRead) {
          {"FizzmoLite", "Developed By Oskvel", "Yahoo Messenger Emoticon Support."}) {
         EXPECT_TRUE(about.Find(kRoleStaticText, text)) << text;
     }
-    EXPECT_TRUE(about.Find(kRolePushButton, "Chaos")) << Dump(about);
+    EXPECT_TRUE(about.Find(kRolePushButton, "Chaos")) << about.text;
     bool mail = false;
     for (const Element& e : about.children) {
         mail = mail || (e.role == kRoleText && e.value.rfind("E-Mail > ", 0) == 0);
@@ -227,10 +218,10 @@ TEST_F(Accessibility, EveryTextOfTheAboutBoxAndTheSlideShowIsRead) {
     // and hidden, and the button is its only text.
     const Tree show = ReadTree("Dialog Caption");
     const Element* button = show.Find(kRolePushButton, "Dedicated to my friends");
-    ASSERT_TRUE(button) << Dump(show);
+    ASSERT_TRUE(button) << show.text;
     EXPECT_EQ(button->action, "Press");
     for (const Element& e : show.children) {
-        EXPECT_TRUE(!e.name.empty() || (e.state & kStateInvisible)) << Dump(show);
+        EXPECT_TRUE(!e.name.empty() || (e.state & kStateInvisible)) << show.text;
     }
     const long buttonId = button - show.children.data() + 1;
     EXPECT_EQ(Probe({"do", "Dialog Caption", std::to_string(buttonId)}).at(0), "done 0x0");

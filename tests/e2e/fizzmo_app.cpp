@@ -255,6 +255,19 @@ long PixelsOfColour(const std::string& png, const Rect& r, const std::string& co
            DifferingPixels({"-fuzz", "15%", Crop(png, r), "-size", size, "xc:" + colour});
 }
 
+std::string WaitText1(const std::function<bool(const std::string&)>& wanted,
+                      std::chrono::milliseconds timeout) {
+    std::string shown;
+    WaitUntil(
+        [&] {
+            const std::optional<ProbeWindow> palette = VisibleWindow("Smilies");
+            shown = palette ? Text1(*palette) : "";
+            return wanted(shown);
+        },
+        timeout, 100ms);
+    return shown;
+}
+
 std::string Text1(const ProbeWindow& palette) {
     const std::optional<ProbeChild> text1 = palette.Child("Edit");
     return text1 ? text1->text : "<no text box>";

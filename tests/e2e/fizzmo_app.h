@@ -94,6 +94,10 @@ long PixelsOfColour(const std::string& png, const Rect& region, const std::strin
 // The 64 pictures' screen rectangles, in picture order, and the text box's text.
 std::vector<Rect> Pictures(const ProbeWindow& palette);
 std::string Text1(const ProbeWindow& palette);
+// Waits until the shown palette's text box shows what pleases `wanted`; gives what it showed
+// last ("" with no palette), whether it pleased or not.
+std::string WaitText1(const std::function<bool(const std::string&)>& wanted,
+                      std::chrono::milliseconds timeout = 5s);
 
 // The codes of the sample codes.dll's first two rows of pictures, in picture order.
 inline const std::vector<std::string> kSampleCodes = {":)",  ":(", ";)",   ":D", ";;)", ">:D<",

@@ -12,18 +12,10 @@ namespace {
 
 // Waits until the palette's text box shows the picture's hover text.
 bool ShowsHoverTextOf(int index) {
-    std::string shown;
-    const bool ok = WaitUntil(
-        [&] {
-            const std::optional<ProbeWindow> palette = VisibleWindow("Smilies");
-            shown = palette ? Text1(*palette) : "<no palette>";
-            return shown == TestHoverText(index);
-        },
-        5s, 100ms);
-    if (!ok) {
-        ADD_FAILURE() << "the text box shows \"" << shown << "\", not picture " << index << "'s";
-    }
-    return ok;
+    const std::string shown =
+        WaitText1([&](const std::string& s) { return s == TestHoverText(index); });
+    EXPECT_EQ(shown, TestHoverText(index));
+    return shown == TestHoverText(index);
 }
 
 void Hover(const ProbeWindow& palette, int index) {

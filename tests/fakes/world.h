@@ -29,6 +29,16 @@ struct World {
         toolkit.calls.clear();
         windows.calls.clear();
     }
+    // The characters sent as WM_CHAR, to any window, in order.
+    std::string TypedText() const {
+        std::string text;
+        for (const SentMessage& m : windows.messages) {
+            if (m.message == win::kWmChar) {
+                text.push_back(static_cast<char>(m.wParam));
+            }
+        }
+        return text;
+    }
     std::vector<std::string> TopmostCalls(Hwnd window) {
         std::vector<std::string> out;
         const std::string prefix = "SetWindowPos(" + std::to_string(window) + ",";

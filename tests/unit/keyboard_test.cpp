@@ -95,15 +95,6 @@ struct Keyboard : ::testing::Test, World {
         e.keyAscii = static_cast<unsigned char>(c);
         program.Dispatch(FormId::Smilies, e);
     }
-    std::string TypedText() {
-        std::string text;
-        for (const SentMessage& m : windows.messages) {
-            if (m.message == win::kWmChar) {
-                text.push_back(static_cast<char>(m.wParam));
-            }
-        }
-        return text;
-    }
 };
 
 TEST_F(Keyboard, KeysMoveTheOneHighlightThatHoverMovesToo) {

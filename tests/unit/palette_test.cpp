@@ -15,15 +15,6 @@ struct Palette : ::testing::Test, World {
         program.frmMain.Image1_Click();
     }
     FrmSmilies& palette() { return program.frmSmilies; }
-    std::string TypedText() {
-        std::string text;
-        for (const SentMessage& m : windows.messages) {
-            if (m.message == win::kWmChar) {
-                text.push_back(static_cast<char>(m.wParam));
-            }
-        }
-        return text;
-    }
 };
 
 TEST_F(Palette, LoadFillsTheGridAndMakesItselfTopmost) {
