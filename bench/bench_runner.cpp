@@ -289,6 +289,8 @@ bool SystemDllsOnly(const ExeFacts& facts) {
         std::transform(dll.begin(), dll.end(), dll.begin(), ::tolower);
         const bool system = dll == "kernel32.dll" || dll == "user32.dll" || dll == "gdi32.dll" ||
                             dll == "advapi32.dll" || dll == "comctl32.dll" || dll == "msvcrt.dll" ||
+                            // screen readers: COM and Active Accessibility, in every Windows
+                            dll == "ole32.dll" || dll == "oleaut32.dll" || dll == "oleacc.dll" ||
                             dll.rfind("api-ms-win-crt-", 0) == 0 || dll == "ucrtbase.dll";
         if (!system) {
             return false;
