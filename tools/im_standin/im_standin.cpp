@@ -6,7 +6,8 @@
 //
 // The state file lists the windows, then which has the foreground and the focus.
 //
-// Commands, one a line: move N x y w h, front N, destroy N, open SPEC, minimize N, hang MS, quit.
+// Commands, one a line: move N x y w h, front N, destroy N, open x,y,w,h[,flags], minimize N,
+// hang MS, quit.
 //
 // A log line: "WM_CHAR window=0 kind=input hwnd=0x.. wParam=58 lParam=0x270001 us=..", the last
 // field the performance counter in microseconds when the message arrived.
