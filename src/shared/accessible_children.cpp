@@ -4,7 +4,6 @@
 
 #include <map>
 #include <optional>
-#include <utility>
 
 AccessibleRole RoleOf(const ControlDesign& control) {
     if (control.accessibleRole != AccessibleRole::Automatic) {

@@ -261,16 +261,12 @@ std::string WaitText1(const std::function<bool(const std::string&)>& wanted,
     WaitUntil(
         [&] {
             const std::optional<ProbeWindow> palette = VisibleWindow("Smilies");
-            shown = palette ? Text1(*palette) : "";
+            const std::optional<ProbeChild> box = palette ? palette->Child("Edit") : std::nullopt;
+            shown = box ? box->text : "";
             return wanted(shown);
         },
         timeout, 100ms);
     return shown;
-}
-
-std::string Text1(const ProbeWindow& palette) {
-    const std::optional<ProbeChild> text1 = palette.Child("Edit");
-    return text1 ? text1->text : "<no text box>";
 }
 
 std::string TestCode(int index) {

@@ -91,11 +91,10 @@ long DifferingPixels(const std::vector<std::string>& pictures);
 // How many of the region's pixels are of this colour ("rgb(0,0,128)"), give or take 15 %.
 long PixelsOfColour(const std::string& png, const Rect& region, const std::string& colour);
 
-// The 64 pictures' screen rectangles, in picture order, and the text box's text.
+// The 64 pictures' screen rectangles, in picture order.
 std::vector<Rect> Pictures(const ProbeWindow& palette);
-std::string Text1(const ProbeWindow& palette);
 // Waits until the shown palette's text box shows what pleases `wanted`; gives what it showed
-// last ("" with no palette), whether it pleased or not.
+// last ("" with no palette or text box), whether it pleased or not.
 std::string WaitText1(const std::function<bool(const std::string&)>& wanted,
                       std::chrono::milliseconds timeout = 5s);
 

@@ -75,21 +75,6 @@ TEST(Hardening, GarbageSettingsLoadSoundlyAndExitWritesSoundText) {
               "x");
 }
 
-TEST(Hardening, SavedPlaceOffTheScreenComesBackOntoIt) {
-    ResetSettings({{"StickToPM", "F"}, {"Left", "-60000"}, {"top", "-60000"}});
-    {
-        FizzmoApp app;
-        const Rect r = WaitVisibleWindow("").rect;
-        EXPECT_EQ(r.x, 0);
-        EXPECT_EQ(r.y, 0);
-    }
-    ResetSettings({{"StickToPM", "F"}, {"Left", "90000"}, {"top", "3000"}});
-    FizzmoApp app;
-    const Rect r = WaitVisibleWindow("").rect;
-    EXPECT_EQ(r.x, 1280 - 52);
-    EXPECT_EQ(r.y, 200);
-}
-
 TEST(Hardening, IMWindowClosingMidCodeLeavesTheProgramTypingIntoTheNext) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "1500"}, {"top", "1500"}});
     StandIn standIn({"400,300,500,400,dieafterchar"});

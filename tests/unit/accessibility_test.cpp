@@ -33,28 +33,6 @@ TEST_F(Designs, PalettePicturesAreChildrenOneToSixtyFourThenItsLabelAndTextBox) 
     EXPECT_EQ(toolkit.designs.at(FormId::Smilies).accessibleRole, AccessibleRole::List);
 }
 
-TEST_F(Designs, TheLauncherIsOneButtonAndTheAboutBoxReadsEveryText) {
-    const FormDesign& launcher = toolkit.designs.at(FormId::Main);
-    EXPECT_TRUE(AccessibleChildrenOf(launcher).empty()); // its hidden button is not there
-    EXPECT_EQ(launcher.accessibleRole, AccessibleRole::PushButton);
-    EXPECT_EQ(launcher.defaultActionControl, MainControls::Image1);
-    bool aboutShown = false;
-    toolkit.whileModal = [&] {
-        aboutShown = true;
-        std::vector<AccessibleRole> roles;
-        for (const AccessibleChild& c : Children(FormId::About)) {
-            roles.push_back(c.ownObject ? AccessibleRole::Automatic : c.role);
-        }
-        EXPECT_EQ(roles, (std::vector<AccessibleRole>{
-                             AccessibleRole::PushButton, AccessibleRole::StaticText,
-                             AccessibleRole::StaticText, AccessibleRole::StaticText,
-                             AccessibleRole::Automatic}));
-        program.frmAbout.Unload();
-    };
-    program.frmMain.mnuAbout_Click();
-    EXPECT_TRUE(aboutShown);
-}
-
 TEST_F(Designs, MovesInTheGridFollowTheArrowKeysAndStopAtItsEdges) {
     const auto children = Children(FormId::Smilies);
     using D = AccessibleDirection;

@@ -28,18 +28,6 @@ TEST(GridNavigation, ArrowsRunOnAcrossRowsAndStopAtTheEnds) {
     EXPECT_EQ(MoveHighlight(kNoHighlight, GridMove::Last, 64, 8), 63);
 }
 
-TEST(GridNavigation, KeysAndTheirShiftStates) {
-    EXPECT_EQ(GridMoveOfKey(keys::kLeft, 0), GridMove::Left);
-    EXPECT_EQ(GridMoveOfKey(keys::kDown, kShiftMask), GridMove::Down);
-    EXPECT_EQ(GridMoveOfKey(keys::kHome, 0), GridMove::RowStart);
-    EXPECT_EQ(GridMoveOfKey(keys::kHome, kCtrlMask), GridMove::First);
-    EXPECT_EQ(GridMoveOfKey(keys::kEnd, 0), GridMove::RowEnd);
-    EXPECT_EQ(GridMoveOfKey(keys::kEnd, kCtrlMask | kShiftMask), GridMove::Last);
-    EXPECT_EQ(GridMoveOfKey(keys::kLeft, kAltMask), std::nullopt);
-    EXPECT_EQ(GridMoveOfKey(keys::kReturn, 0), std::nullopt);
-    EXPECT_EQ(GridMoveOfKey('A', 0), std::nullopt);
-}
-
 TEST(HotKeyText, ModifiersAndOneKeyInAnyCase) {
     EXPECT_EQ(ParseHotKey("Ctrl+Shift+F8"), (HotKey{true, true, false, false, 0x77}));
     EXPECT_EQ(ParseHotKey(" alt + win + e "), (HotKey{false, false, true, true, 'E'}));
@@ -127,28 +115,6 @@ TEST_F(Keyboard, EnterTypesTheHighlightedCodeLikeAClickAndStillCountsAsAKey) {
     windows.messages.clear();
     Press(keys::kReturn, kCtrlMask);
     EXPECT_TRUE(windows.messages.empty());
-}
-
-// Arrows between the five keys leave the sequence as it was; Enter is one of the five.
-TEST_F(Keyboard, TheConcealedSequenceSeesOnlyCharacterKeys) {
-    for (char c : std::string("uuu")) {
-        Type(c);
-        Press(keys::kLeft);
-        Press(keys::kHome);
-    }
-    Type('u');
-    Type('s');
-    EXPECT_TRUE(program.frmSlideShow.Loaded());
-    program.frmSlideShow.Unload();
-    // 117 * 4 + 13 = 481: Enter still adds its 13 like any character.
-    for (char c : std::string("uuuu")) {
-        Type(c);
-    }
-    Press(keys::kRight);
-    Press(keys::kReturn);
-    Type('\r');
-    EXPECT_EQ(program.KeyCount, 0);
-    EXPECT_FALSE(program.frmSlideShow.Loaded());
 }
 
 TEST_F(Keyboard, APickThatHidesThePaletteGivesTheConversationBackItsFocus) {

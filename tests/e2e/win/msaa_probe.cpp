@@ -5,7 +5,6 @@
 //     child I role=R state=0x.. location=x,y,w,h action=A value=V name=...
 //     focus=I selection=I            (0 for the object itself, - for none)
 //   msaa_probe do TITLE CHILD        the child's default action (0: the object's own)
-//   msaa_probe navigate TITLE CHILD DIRECTION   up|down|left|right|next|previous|first|last
 //   msaa_probe point X Y             the object at a screen point: "child I name=..."
 //   msaa_probe watch SECONDS         prints "watching", then "focus child=I name=..." for each
 //                                    focus event of the program's windows
@@ -147,26 +146,6 @@ int Tree(const std::string& title) {
     return 0;
 }
 
-long DirectionOf(const std::string& name) {
-    const struct {
-        const char* name;
-        long code;
-    } directions[] = {{"up", NAVDIR_UP},
-                      {"down", NAVDIR_DOWN},
-                      {"left", NAVDIR_LEFT},
-                      {"right", NAVDIR_RIGHT},
-                      {"next", NAVDIR_NEXT},
-                      {"previous", NAVDIR_PREVIOUS},
-                      {"first", NAVDIR_FIRSTCHILD},
-                      {"last", NAVDIR_LASTCHILD}};
-    for (const auto& d : directions) {
-        if (name == d.name) {
-            return d.code;
-        }
-    }
-    return 0;
-}
-
 void CALLBACK OnFocus(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
     char cls[64] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
@@ -220,14 +199,6 @@ int main(int argc, char** argv) {
         std::printf("done 0x%lx\n", static_cast<unsigned long>(hr));
         client->Release();
         status = SUCCEEDED(hr) ? 0 : 1;
-    } else if (command == "navigate" && argc == 5) {
-        IAccessible* client = ClientOf(argv[2]);
-        VARIANT end;
-        VariantInit(&end);
-        client->accNavigate(DirectionOf(argv[4]), Child(std::atol(argv[3])), &end);
-        std::printf("to %s\n", IdText(end).c_str());
-        client->Release();
-        status = 0;
     } else if (command == "point" && argc == 4) {
         IAccessible* found = nullptr;
         VARIANT id;
