@@ -6,6 +6,36 @@
 #include <bits/functexcept.h>
 
 #include <cstdlib>
+#include <new>
+
+// Out of memory ends the program here too: the runtime's own operator new throws bad_alloc,
+// which alone brings in its unwinder and exception support (some 35 KB).
+void* operator new(std::size_t size) {
+    if (void* p = std::malloc(size ? size : 1)) {
+        return p;
+    }
+    std::abort();
+}
+
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
