@@ -16,7 +16,7 @@ void Program::Start() {
 void Program::Dispatch(FormId form, const FormEvent& event) {
     Form& target = FormOf(form);
     if (target.Loaded()) {
-        target.OnEvent(event);
+        target.Receive(event);
     }
 }
 

@@ -66,17 +66,26 @@ void FrmSlideShow::OnEvent(const FormEvent& e) {
 void FrmSlideShow::Form_Load() {
     PictureResId = 165;
     toolkit().SetPicture(FormId::SlideShow, Image1, 0, PictureResId);
-    // The picture keeps its natural size on the screen (its pixels at 96 dpi).
-    const ScreenMetrics screen = toolkit().Screen();
-    imageWidth_ = TwipsX(ScaledPixelsX(kSlideStripPixelsWide, screen), screen).value;
+    MeasureImage();
     scroll_.Reset();
     PlaceImage();
     EnableTimer(true);
     toolkit().SetText(FormId::SlideShow, Label2, 0, "");
 }
 
+void FrmSlideShow::Form_DpiChanged() {
+    MeasureImage();
+    PlaceImage();
+}
+
+// The picture keeps its natural size on the screen (its pixels at 96 dpi).
+void FrmSlideShow::MeasureImage() {
+    const ScreenMetrics screen = Layout();
+    imageWidth_ = TwipsX(ScaledPixelsX(kSlideStripPixelsWide, screen), screen).value;
+}
+
 void FrmSlideShow::PlaceImage() {
-    const ScreenMetrics screen = toolkit().Screen();
+    const ScreenMetrics screen = Layout();
     toolkit().SetControlRect(
         FormId::SlideShow, Image1, 0,
         ControlPixels({scroll_.Left(), 0, imageWidth_,

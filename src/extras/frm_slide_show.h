@@ -28,8 +28,10 @@ class FrmSlideShow final : public Form {
   protected:
     FormDesign Design() const override;
     void Form_Load() override;
+    void Form_DpiChanged() override;
 
   private:
+    void MeasureImage();
     void EnableTimer(bool enabled);
     void PlaceImage();
 

@@ -37,6 +37,12 @@ void FrmMain::HotKey_Press() {
 void FrmMain::OpenPalette() {
     FrmSmilies& palette = program_.frmSmilies;
     palette.Show(FormId::Main);
+    // Last shown on a monitor of another scale, it first comes over to the launcher's, so that
+    // the flips measure the size it has there.
+    if (palette.Dpi() != Dpi()) {
+        palette.SetLeft(Left());
+        palette.SetTop(Top());
+    }
     const ScreenMetrics screen = toolkit().Screen();
     const Twips screenWidth = ScreenWidth(screen);
     const Twips screenHeight = ScreenHeight(screen);

@@ -131,14 +131,6 @@ void FrmSmilies::Form_Load() {
         program_.ports.files.ReadFilePrefix(path, kMaxCatalogueBytes);
     SmileyCodes =
         ReadCatalogue(DecodeCodeFile(text ? *text : std::string(), program_.ports.codePage).text);
-    const ScreenMetrics screen = toolkit().Screen();
-    // The cells keep their size on the screen at every resolution, and the text box fits.
-    const int cellWidth = ScaledPixelsX(kGridCellPixels, screen);
-    const int cellHeight = ScaledPixelsY(kGridCellPixels, screen);
-    const GridLayout grid =
-        LayOutGrid(TwipsX(cellWidth, screen).value, TwipsY(cellHeight, screen).value);
-    const TwipRect& c0 = grid.cells[0];
-    const PixelRect first = ControlPixels({c0.Left, c0.Top, c0.Width, c0.Height});
     for (int i = 0; i < kSmileyCount; ++i) {
         const SmileyEntry entry = LookupSmiley(SmileyCodes, i);
         const auto slot = static_cast<std::size_t>(i);
@@ -147,6 +139,28 @@ void FrmSmilies::Form_Load() {
         toolkit().SetPicture(FormId::Smilies, smiley, i, entry.bitmapResource);
         tags_[slot] = entry.hoverText;
         toolkit().SetToolTip(FormId::Smilies, smiley, i, entry.hoverText);
+    }
+    PlaceGrid();
+    text1_.clear();
+    highlight_ = kNoHighlight;
+    // Showing it here would flash it where it stands before the launcher places it.
+    SetTopmostHidden(program_.ports.windows, hWnd());
+}
+
+void FrmSmilies::Form_DpiChanged() {
+    PlaceGrid();
+}
+
+void FrmSmilies::PlaceGrid() {
+    const ScreenMetrics screen = Layout();
+    // The cells keep their size on the screen at every resolution, and the text box fits.
+    const int cellWidth = ScaledPixelsX(kGridCellPixels, screen);
+    const int cellHeight = ScaledPixelsY(kGridCellPixels, screen);
+    const GridLayout grid =
+        LayOutGrid(TwipsX(cellWidth, screen).value, TwipsY(cellHeight, screen).value);
+    const TwipRect& c0 = grid.cells[0];
+    const PixelRect first = ControlPixels({c0.Left, c0.Top, c0.Width, c0.Height});
+    for (int i = 0; i < kSmileyCount; ++i) {
         // Whole pixels from the first cell on, so that no cell comes out a pixel narrower than
         // its neighbours where twips and pixels do not divide (at 96 dpi they do).
         const int left = first.Left + (i % kGridColumns) * cellWidth;
@@ -161,10 +175,6 @@ void FrmSmilies::Form_Load() {
     toolkit().SetControlRect(FormId::Smilies, Frame2, 0,
                              ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height}));
     SetSize(Twips(grid.windowWidth), Twips(grid.windowHeight));
-    text1_.clear();
-    highlight_ = kNoHighlight;
-    // Showing it here would flash it where it stands before the launcher places it.
-    SetTopmostHidden(program_.ports.windows, hWnd());
 }
 
 void FrmSmilies::SetBorder(int index, int style) {

@@ -1,8 +1,8 @@
 #pragma once
 #include "palette/catalogue.h"
-#include "shared/grid_navigation.h"
 #include "shared/form.h"
 #include "shared/form_event.h"
+#include "shared/grid_navigation.h"
 
 #include <array>
 #include <cstdint>
@@ -45,8 +45,11 @@ class FrmSmilies final : public Form {
     FormDesign Design() const override;
     void Form_Load() override;
     void Form_Unload() override;
+    void Form_DpiChanged() override;
 
   private:
+    // The grid, its frames and the form's size, at the form's resolution.
+    void PlaceGrid();
     void SetBorder(int index, int style);
 
     Program& program_;

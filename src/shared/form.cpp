@@ -7,11 +7,73 @@ void Form::Load() {
         return;
     }
     const FormDesign design = Design();
-    toolkit_.CreateForm(DesignInPixels(design, toolkit_.Screen()));
+    dpi_ = DotsPerInch(toolkit_.Screen());
+    toolkit_.CreateForm(DesignInPixels(design, Layout()));
     start_ = design.start;
     placedAtStart_ = false;
     loaded_ = true;
+    // Made on a monitor of another scale, it is drawn at that one before it loads.
+    if (const int dpi = toolkit_.FormDpi(id_); IsUsableDpi(dpi) && dpi != dpi_) {
+        const PixelRect r = toolkit_.FormRect(id_);
+        Rescale(dpi, r.Left, r.Top);
+    }
     Form_Load();
+}
+
+void Form::Receive(const FormEvent& event) {
+    if (event.kind == EventKind::DpiChanged) {
+        ChangeDpi(event);
+    } else {
+        OnEvent(event);
+    }
+}
+
+void Form::ChangeDpi(const FormEvent& event) {
+    if (!IsUsableDpi(event.dpi)) {
+        return;
+    }
+    wantedDpi_ = event.dpi;
+    // Moved by the program, the form stays where it was put; dragged, it goes where the system
+    // suggests, which keeps it under the pointer (and where it is, were that on no screen).
+    if (moving_) {
+        wantedPlace_ = moveTarget_;
+    } else if (toolkit_.OnSomeScreen(event.suggested)) {
+        wantedPlace_ = event.suggested;
+    } else {
+        wantedPlace_ = toolkit_.FormRect(id_);
+    }
+    if (rescaling_) {
+        return; // the change under way takes this one up when it is done
+    }
+    rescaling_ = true;
+    // A form resized at a monitor's edge may land on the next one; it settles within a pass or two.
+    for (int pass = 0; pass < 3 && wantedDpi_ != dpi_; ++pass) {
+        Rescale(wantedDpi_, wantedPlace_.Left, wantedPlace_.Top);
+        Form_DpiChanged();
+    }
+    rescaling_ = false;
+}
+
+void Form::Rescale(int dpi, int left, int top) {
+    dpi_ = dpi;
+    FormDesign design = DesignInPixels(Design(), Layout());
+    PixelRect& r = design.pixels;
+    r = PixelRect{left, top, left + r.Right - r.Left, top + r.Bottom - r.Top};
+    moveTarget_ = r;
+    ++moving_;
+    toolkit_.RescaleForm(design);
+    --moving_;
+}
+
+void Form::MoveTo(const PixelRect& outer) {
+    moveTarget_ = outer;
+    ++moving_;
+    toolkit_.MoveForm(id_, outer);
+    --moving_;
+}
+
+ScreenMetrics Form::Layout() {
+    return AtDpi(toolkit_.Screen(), dpi_);
 }
 
 void Form::Show(FormId owner) {
@@ -45,13 +107,20 @@ void Form::PlaceAtStart(FormId owner) {
     const PixelRect area = start_ == StartPosition::CenterOwner
                                ? toolkit_.FormRect(owner)
                                : PixelRect{0, 0, screen.widthPixels, screen.heightPixels};
-    const PixelRect r = toolkit_.FormRect(id_);
-    const int width = r.Right - r.Left;
-    const int height = r.Bottom - r.Top;
-    const int left = (area.Left + area.Right - width) / 2;
-    const int top = (area.Top + area.Bottom - height) / 2;
-    const PixelRect centred{left, top, left + width, top + height};
-    toolkit_.MoveForm(id_, KeepInside(centred, toolkit_.WorkArea(centred)));
+    // Centred on a monitor of another scale, it changes its size there and is centred again.
+    for (int pass = 0; pass < 2; ++pass) {
+        const PixelRect r = toolkit_.FormRect(id_);
+        const int width = r.Right - r.Left;
+        const int height = r.Bottom - r.Top;
+        const int left = (area.Left + area.Right - width) / 2;
+        const int top = (area.Top + area.Bottom - height) / 2;
+        const PixelRect centred{left, top, left + width, top + height};
+        MoveTo(KeepInside(centred, toolkit_.WorkArea(centred)));
+        const PixelRect now = toolkit_.FormRect(id_);
+        if (now.Right - now.Left == width && now.Bottom - now.Top == height) {
+            break;
+        }
+    }
 }
 
 PixelRect Form::WorkArea() {
@@ -61,7 +130,7 @@ PixelRect Form::WorkArea() {
 void Form::MoveInside(const PixelRect& area) {
     const PixelRect r = toolkit_.FormRect(id_);
     if (!Contains(area, r)) {
-        toolkit_.MoveForm(id_, KeepInside(r, area));
+        MoveTo(KeepInside(r, area));
     }
 }
 
@@ -83,7 +152,7 @@ void Form::Unload() {
 }
 
 PixelRect Form::ControlPixels(const DesignRect& r) {
-    return ToPixels(r, toolkit_.Screen());
+    return ToPixels(r, Layout());
 }
 
 Twips Form::Left() {
@@ -109,7 +178,7 @@ void Form::SetLeft(Twips left) {
     const int x = PixelsX(left, toolkit_.Screen());
     r.Right += x - r.Left;
     r.Left = x;
-    toolkit_.MoveForm(id_, r);
+    MoveTo(r);
 }
 
 void Form::SetTop(Twips top) {
@@ -117,12 +186,12 @@ void Form::SetTop(Twips top) {
     const int y = PixelsY(top, toolkit_.Screen());
     r.Bottom += y - r.Top;
     r.Top = y;
-    toolkit_.MoveForm(id_, r);
+    MoveTo(r);
 }
 
 void Form::SetSize(Twips width, Twips height) {
     PixelRect r = toolkit_.FormRect(id_);
-    r.Right = r.Left + PixelsX(width, toolkit_.Screen());
-    r.Bottom = r.Top + PixelsY(height, toolkit_.Screen());
-    toolkit_.MoveForm(id_, r);
+    r.Right = r.Left + PixelsX(width, Layout());
+    r.Bottom = r.Top + PixelsY(height, Layout());
+    MoveTo(r);
 }

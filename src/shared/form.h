@@ -14,7 +14,9 @@ class Form {
     Form& operator=(const Form&) = delete;
 
     FormId Id() const { return id_; }
-    // Every event of the form's window and controls comes in here.
+    // Every event of the form's window and controls comes in here: a change of resolution is
+    // the form's own business, the rest goes to OnEvent.
+    void Receive(const FormEvent& event);
     virtual void OnEvent(const FormEvent& event) = 0;
     bool Loaded() const { return loaded_; }
     // Shown by the program and not hidden or unloaded since.
@@ -28,13 +30,17 @@ class Form {
     void Unload();
 
     Hwnd hWnd() { return toolkit_.FormHandle(id_); }
+    // Positions and sizes are in the screen's twips, at the resolution the program started
+    // with, so that they add up with each other and with other windows' whatever monitor the
+    // form is on.
     Twips Left();
     Twips Top();
     Twips Width();
     Twips Height();
     void SetLeft(Twips left);
     void SetTop(Twips top);
-    void SetSize(Twips width, Twips height);
+    // The form's dots per inch: its monitor's, which its design and layout are drawn at.
+    int Dpi() const { return dpi_; }
     // The work area of the screen the form is on, or nearest to.
     PixelRect WorkArea();
     // Moves the form, if need be, so that all of it lies inside the area.
@@ -45,12 +51,21 @@ class Form {
     virtual FormDesign Design() const = 0;
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // The form has been drawn anew at another resolution: what Form_Load laid out goes again.
+    virtual void Form_DpiChanged() {}
 
     Toolkit& toolkit() { return toolkit_; }
+    // The screen measured at the form's resolution: its design and layout convert with it.
+    ScreenMetrics Layout();
     PixelRect ControlPixels(const DesignRect& twips);
+    // The size of the form's layout, in twips at its resolution.
+    void SetSize(Twips width, Twips height);
 
   private:
     void PlaceAtStart(FormId owner);
+    void MoveTo(const PixelRect& outer);
+    void ChangeDpi(const FormEvent& event);
+    void Rescale(int dpi, int left, int top);
 
     FormId id_;
     Toolkit& toolkit_;
@@ -58,4 +73,10 @@ class Form {
     bool visible_ = false;
     StartPosition start_ = StartPosition::Manual;
     bool placedAtStart_ = false;
+    int dpi_ = 96;
+    int moving_ = 0;          // moves of the program's own under way
+    PixelRect moveTarget_{};  // where the latest of them puts the form
+    bool rescaling_ = false;  // a change of resolution is being carried out
+    int wantedDpi_ = 0;       // the resolution the system has given the form last
+    PixelRect wantedPlace_{}; // and where the form goes with it
 };

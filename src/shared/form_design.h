@@ -80,6 +80,7 @@ struct FormDesign {
     FormBorder border = FormBorder::None;
     DesignRect rect;  // twips: Left/Top on screen; Width/Height outer (clientSize: client area)
     PixelRect pixels; // the same in pixels, for the platform (DesignInPixels)
+    int dpi = 96;     // the dots per inch those pixels are for: its texts and pictures are drawn so
     bool clientSize = false;
     StartPosition start = StartPosition::Manual;
     Color backColor;

@@ -1,4 +1,5 @@
 #pragma once
+#include "window_system.h"
 
 enum class EventKind {
     MouseDown,
@@ -17,6 +18,7 @@ enum class EventKind {
     EndSession,   // the user is logging off or the system is shutting down
     AnotherStart, // the program was started again while running
     HotKey,       // the user pressed the program's hot key, wherever the focus was
+    DpiChanged,   // the form's monitor has another resolution now: dragged there, or rescaled
 };
 
 inline constexpr int kLeftButton = 1;
@@ -50,5 +52,7 @@ struct FormEvent {
     int x = 0;
     int y = 0;
     int keyAscii = 0;
-    int keyCode = 0; // KeyDown
+    int keyCode = 0;       // KeyDown
+    int dpi = 0;           // DpiChanged: the new dots per inch
+    PixelRect suggested{}; // DpiChanged: where the system would have the form, at its new size
 };

@@ -58,18 +58,13 @@ void SaveOptions(OptionsRecord& options, SettingsStore& store, Twips launcherLef
     store.SaveSetting(kSettingsApp, kSettingsSection, "top", std::to_string(options.SavedTop));
 }
 
-namespace {
-constexpr int kLowestDpi = 48;
-constexpr int kHighestDpi = 960;
-} // namespace
-
 int LoadPositionDpi(SettingsStore& store) {
     const std::string text =
         store.GetSetting(kSettingsApp, kSettingsSection, kPositionDpiSetting, "");
     int dpi = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), dpi);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        dpi < kLowestDpi || dpi > kHighestDpi) {
+        !IsUsableDpi(dpi)) {
         return 0;
     }
     return dpi;
@@ -84,10 +79,4 @@ Twips AtThisDpi(std::int32_t savedTwips, int savedDpi, int dpiNow) {
         return Twips(static_cast<float>(savedTwips));
     }
     return Twips(static_cast<float>(static_cast<double>(savedTwips) * savedDpi / dpiNow));
-}
-
-int DotsPerInch(const ScreenMetrics& screen) {
-    return screen.twipsPerPixelX > 0
-               ? static_cast<int>(1440.0 / static_cast<double>(screen.twipsPerPixelX) + 0.5)
-               : 96;
 }

@@ -34,5 +34,3 @@ void SavePositionDpi(SettingsStore& store, int dpi);
 // A position stored in twips at savedDpi, in twips at dpiNow: the same pixels on the screen.
 // Unchanged when either is unknown or they are the same.
 Twips AtThisDpi(std::int32_t savedTwips, int savedDpi, int dpiNow);
-// The screen's dots per inch along x, from its twips per pixel.
-int DotsPerInch(const ScreenMetrics& screen);

@@ -26,6 +26,13 @@ class Toolkit {
     virtual WindowState FormWindowState(FormId form) = 0;
     virtual PixelRect FormRect(FormId form) = 0; // outer bounds on the screen
     virtual void MoveForm(FormId form, const PixelRect& outer) = 0;
+    // The dots per inch the system gives the form's window now: its monitor's, where each
+    // monitor has its own scale.
+    virtual int FormDpi(FormId form) = 0;
+    // Draws the form anew at the design's resolution: its texts' fonts, its pictures, every
+    // control at its design's pixels and the window at the design's rectangle. What the form
+    // shows (texts, pictures, borders) stays.
+    virtual void RescaleForm(const FormDesign& designInPixels) = 0;
     // Leaves the message loop once the current handler returns.
     virtual void EndProgram() = 0;
     // Whether the program already runs in this session; the first to ask is the one that runs.

@@ -36,6 +36,7 @@ PixelRect ToPixels(const DesignRect& r, const ScreenMetrics& screen) {
 FormDesign DesignInPixels(const FormDesign& design, const ScreenMetrics& screen) {
     FormDesign withPixels = design;
     withPixels.pixels = ToPixels(design.rect, screen);
+    withPixels.dpi = DotsPerInch(screen);
     for (ControlDesign& control : withPixels.controls) {
         control.pixels = ToPixels(control.rect, screen);
     }
@@ -63,4 +64,24 @@ int ScaledPixelsX(int pixelsAt96, const ScreenMetrics& screen) {
 
 int ScaledPixelsY(int pixelsAt96, const ScreenMetrics& screen) {
     return Scaled(pixelsAt96, screen.twipsPerPixelY);
+}
+
+int DotsPerInch(const ScreenMetrics& screen) {
+    return screen.twipsPerPixelX > 0
+               ? static_cast<int>(1440.0 / static_cast<double>(screen.twipsPerPixelX) + 0.5)
+               : 96;
+}
+
+ScreenMetrics AtDpi(const ScreenMetrics& screen, int dpi) {
+    if (!IsUsableDpi(dpi) || dpi == DotsPerInch(screen)) {
+        return screen;
+    }
+    ScreenMetrics at = screen;
+    at.twipsPerPixelX = 1440.0f / static_cast<float>(dpi);
+    at.twipsPerPixelY = at.twipsPerPixelX;
+    return at;
+}
+
+bool IsUsableDpi(int dpi) {
+    return dpi >= 48 && dpi <= 960;
 }

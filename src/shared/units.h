@@ -28,3 +28,10 @@ Twips ScreenWidth(const ScreenMetrics& screen);
 Twips ScreenHeight(const ScreenMetrics& screen);
 // A design rectangle in pixels: its corner and its size each rounded.
 PixelRect ToPixels(const DesignRect& twips, const ScreenMetrics& screen);
+
+// The screen's dots per inch along x, from its twips per pixel.
+int DotsPerInch(const ScreenMetrics& screen);
+// The same screen measured at another resolution, as one monitor of it may be.
+ScreenMetrics AtDpi(const ScreenMetrics& screen, int dpi);
+// Whether a resolution is one a screen can have; anything else is not to be believed.
+bool IsUsableDpi(int dpi);

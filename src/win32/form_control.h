@@ -16,7 +16,8 @@ struct FormControl {
     Font font;
     Brush background;
     Picture picture;
-    std::string text; // a label's caption
+    int pictureResource = 0; // the bitmap it shows, fetched again at another resolution
+    std::string text;        // a label's caption
     int borderStyle = 0;
     int toolId = 0; // its tool in the form's tooltip, 0 for none
     std::string toolTipText;

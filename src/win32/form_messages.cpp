@@ -5,6 +5,7 @@
 #include "form_accessible.h"
 
 #include "win32_toolkit.h"
+#include "window_dpi.h"
 #include "windowed_controls.h"
 
 #include <windowsx.h>
@@ -102,6 +103,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetHighlight(highlighted_);
         }
         return 0;
+    case kWmDpiChanged: {
+        FormEvent e{EventKind::DpiChanged};
+        e.dpi = LOWORD(wParam);
+        const RECT r = SuggestedRect(hwnd_, lParam);
+        e.suggested = PixelRect{r.left, r.top, r.right, r.bottom};
+        Raise(e);
+        return 0;
+    }
     case WM_HOTKEY:
         Raise(FormEvent{EventKind::HotKey, static_cast<int>(wParam)});
         return 0;

@@ -3,6 +3,7 @@
 #include "form_window.h"
 
 #include "win32_toolkit.h"
+#include "window_dpi.h"
 #include "windowed_controls.h"
 
 namespace {
@@ -64,7 +65,7 @@ FormWindow::FormWindow(Win32Toolkit& toolkit, const FormDesign& d)
     background_.Reset(CreateSolidBrush(ToColorRef(d.backColor)));
     RECT outer{0, 0, d.pixels.Right - d.pixels.Left, d.pixels.Bottom - d.pixels.Top};
     if (d.clientSize) {
-        AdjustWindowRectEx(&outer, FormStyle(d), FALSE, FormExStyle(d));
+        outer = OuterForClient(outer, FormStyle(d), FormExStyle(d), d.dpi);
     }
     CreateWindowExA(FormExStyle(d), kFormClass, d.caption.c_str(), FormStyle(d), d.pixels.Left,
                     d.pixels.Top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
@@ -110,14 +111,7 @@ void FormWindow::CreateControl(const ControlDesign& d) {
     if (d.backColor) {
         c.background.Reset(CreateSolidBrush(ToColorRef(*d.backColor)));
     }
-    // Only what shows text has a font: the palette's 64 pictures need none.
-    if (d.kind == ControlKind::Label || !c.Windowless()) {
-        const int height = -MulDiv(static_cast<int>(d.font.points * 100), toolkit_.DpiY(), 7200);
-        c.font.Reset(CreateFontA(height, 0, 0, 0, d.font.bold ? FW_BOLD : FW_NORMAL, d.font.italic,
-                                 FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                 d.font.face.c_str()));
-    }
+    MakeFont(c);
     controls_.push_back(std::move(owned));
     if (!c.Windowless()) {
         CreateWindowedControl(c, hwnd_, static_cast<int>(controls_.size()), toolkit_.Instance());
@@ -126,6 +120,55 @@ void FormWindow::CreateControl(const ControlDesign& d) {
         SetToolTip(c, d.toolTip);
     }
     FitLabel(c);
+}
+
+// Made for the form's resolution, never stretched. Only what shows text has a font: the
+// palette's 64 pictures need none.
+void FormWindow::MakeFont(FormControl& c) {
+    const ControlDesign& d = c.design;
+    if (d.kind != ControlKind::Label && c.Windowless()) {
+        return;
+    }
+    const int height = -MulDiv(static_cast<int>(d.font.points * 100), design_.dpi, 7200);
+    Font font(CreateFontA(height, 0, 0, 0, d.font.bold ? FW_BOLD : FW_NORMAL, d.font.italic, FALSE,
+                          FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, DEFAULT_PITCH, d.font.face.c_str()));
+    // A control keeps drawing with the old font until it has the new one.
+    if (c.hwnd) {
+        SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    }
+    c.font = std::move(font);
+}
+
+void FormWindow::Rescale(const FormDesign& d) {
+    // Only the resolution and the pixels change; the rest of the design stays what it was.
+    design_.dpi = d.dpi;
+    design_.pixels = d.pixels;
+    // The controls were made from the design's controls, one each, in its order.
+    for (std::size_t i = 0; i < controls_.size() && i < d.controls.size(); ++i) {
+        FormControl& c = *controls_[i];
+        c.design.pixels = d.controls[i].pixels;
+        MakeFont(c);
+        c.placed = c.design.pixels;
+        FitLabel(c);
+    }
+    for (auto& c : controls_) {
+        const PixelRect r = c->InForm();
+        if (c->hwnd) {
+            SetWindowPos(c->hwnd, nullptr, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (c->toolId) {
+            toolTip_.MoveTool(c->toolId, ToRect(r));
+        }
+    }
+    RECT outer{0, 0, d.pixels.Right - d.pixels.Left, d.pixels.Bottom - d.pixels.Top};
+    if (d.clientSize) {
+        outer = OuterForClient(outer, FormStyle(d), FormExStyle(d), d.dpi);
+    }
+    SetWindowPos(hwnd_, nullptr, d.pixels.Left, d.pixels.Top, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 FormControl* FormWindow::Find(int id, int index) {
@@ -182,7 +225,8 @@ void FormWindow::Place(FormControl& c, const PixelRect& rect) {
     }
 }
 
-void FormWindow::SetPicture(FormControl& c, const Picture& picture) {
+void FormWindow::SetPicture(FormControl& c, int resource, const Picture& picture) {
+    c.pictureResource = resource;
     c.picture = picture;
     Invalidate(c);
 }

@@ -25,13 +25,17 @@ class FormWindow {
     HWND Handle() const { return hwnd_; }
     FormId Id() const { return design_.id; }
     const FormDesign& Design() const { return design_; }
+    int Dpi() const { return design_.dpi; }
     HMENU Menu() const { return menu_.Get(); }
     FormControl* Find(int id, int index);
     FormControl* FindWindowed(HWND child);
     const std::vector<std::unique_ptr<FormControl>>& Controls() const { return controls_; }
 
     void Place(FormControl& control, const PixelRect& rect);
-    void SetPicture(FormControl& control, const Picture& picture);
+    void SetPicture(FormControl& control, int resource, const Picture& picture);
+    // Draws the form anew at the design's resolution: fonts, control rectangles and the window's
+    // own; the pictures are the toolkit's to fetch again.
+    void Rescale(const FormDesign& designInPixels);
     void SetBorderStyle(FormControl& control, int style);
     void SetText(FormControl& control, const std::string& text);
     void SetToolTip(FormControl& control, const std::string& text);
@@ -49,6 +53,7 @@ class FormWindow {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void CreateControl(const ControlDesign& design);
+    void MakeFont(FormControl& control);
     void FitLabel(FormControl& label);
     void Invalidate(const FormControl& control);
     HBRUSH BrushBehind(const FormControl& control) const;

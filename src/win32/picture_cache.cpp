@@ -4,8 +4,19 @@
 
 #include <vector>
 
-Picture PictureCache::Get(int resource) {
-    if (auto it = pictures_.find(resource); it != pictures_.end()) {
+Picture PictureCache::Get(int resource, int dpi) {
+    Picture picture = Loaded(resource);
+    if (dpi > 96 && picture.bitmap) {
+        const Picture fine = FineVersion(resource, picture.size, dpi);
+        picture.fine = fine.fine;
+        picture.fineOrigin = fine.fineOrigin;
+        picture.fineSize = fine.fineSize;
+    }
+    return picture;
+}
+
+Picture PictureCache::Loaded(int resource) {
+    if (auto it = pictures_.find(Key(resource, 0)); it != pictures_.end()) {
         return it->second;
     }
     Picture picture;
@@ -13,21 +24,37 @@ Picture PictureCache::Get(int resource) {
     BITMAP info{};
     if (loaded && GetObject(loaded, sizeof info, &info)) {
         picture.size = SIZE{info.bmWidth, info.bmHeight};
-        if (fineDpiX_) {
-            AddFine(loaded, picture);
-        }
         if (AddToSheet(loaded, picture)) {
             DeleteObject(loaded);
         } else {
-            if (fineDpiX_ && !picture.fine) { // a small one past the full sheet keeps its own
-                AddScaled(loaded, resource, picture);
-            }
-            large_[resource].Reset(loaded);
+            bitmaps_[Key(resource, 0)].Reset(loaded);
             picture.bitmap = loaded;
         }
     }
-    pictures_[resource] = picture;
+    pictures_[Key(resource, 0)] = picture;
     return picture;
+}
+
+// A small picture's doubling serves every resolution; a large one is scaled for each.
+Picture PictureCache::FineVersion(int resource, SIZE size, int dpi) {
+    for (const int key : {Key(resource, 1), Key(resource, dpi)}) {
+        if (auto it = pictures_.find(key); it != pictures_.end()) {
+            return it->second;
+        }
+    }
+    // Loaded once more: the sheet keeps no bitmap of its own per picture.
+    HBITMAP loaded = LoadBitmapA(instance_, MAKEINTRESOURCEA(resource));
+    if (!loaded) {
+        return Picture{};
+    }
+    Picture fine = Doubled(loaded, size);
+    const bool doubled = fine.fine != nullptr;
+    if (!doubled) {
+        fine = Scaled(loaded, size, resource, dpi);
+    }
+    DeleteObject(loaded);
+    pictures_[Key(resource, doubled ? 1 : dpi)] = fine;
+    return fine;
 }
 
 bool PictureCache::AddToSheet(HBITMAP loaded, Picture& picture) {
@@ -54,12 +81,13 @@ bool PictureCache::AddToSheet(HBITMAP loaded, Picture& picture) {
     return true;
 }
 
-// Doubled by Scale2x onto the fine sheet, through 32-bit pixels.
-void PictureCache::AddFine(HBITMAP loaded, Picture& picture) {
-    const int width = picture.size.cx;
-    const int height = picture.size.cy;
+// Doubled by Scale2x onto the fine sheet, through 32-bit pixels; none for a large picture or
+// once the fine sheet is full.
+Picture PictureCache::Doubled(HBITMAP loaded, SIZE size) {
+    const int width = size.cx;
+    const int height = size.cy;
     if (width * 2 > kFineCell || height * 2 > kFineCell || fineUsed_ >= kFineColumns * kFineRows) {
-        return;
+        return Picture{};
     }
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -73,48 +101,52 @@ void PictureCache::AddFine(HBITMAP loaded, Picture& picture) {
     }
     const std::vector<std::uint32_t> doubled =
         read ? Scale2x(pixels, width, height) : std::vector<std::uint32_t>{};
+    Picture fine;
     if (!doubled.empty() && fineSheet_.Get()) {
-        picture.fineOrigin =
+        fine.fineOrigin =
             POINT{fineUsed_ % kFineColumns * kFineCell, fineUsed_ / kFineColumns * kFineCell};
         info.bmiHeader.biWidth = width * 2;
         info.bmiHeader.biHeight = -height * 2;
         HDC sheetDc = CreateCompatibleDC(screen);
         HGDIOBJ old = SelectObject(sheetDc, fineSheet_.Get());
-        SetDIBitsToDevice(sheetDc, picture.fineOrigin.x, picture.fineOrigin.y,
+        SetDIBitsToDevice(sheetDc, fine.fineOrigin.x, fine.fineOrigin.y,
                           static_cast<DWORD>(width * 2), static_cast<DWORD>(height * 2), 0, 0, 0,
                           static_cast<UINT>(height * 2), doubled.data(), &info, DIB_RGB_COLORS);
         SelectObject(sheetDc, old);
         DeleteDC(sheetDc);
-        picture.fine = fineSheet_.Get();
-        picture.fineSize = SIZE{width * 2, height * 2};
+        fine.fine = fineSheet_.Get();
+        fine.fineSize = SIZE{width * 2, height * 2};
         ++fineUsed_;
     }
     ReleaseDC(nullptr, screen);
+    return fine;
 }
 
-// A large picture (the slide show's strip) scaled once to the screen, smoothly, so that its
-// frames are plain copies.
-void PictureCache::AddScaled(HBITMAP loaded, int resource, Picture& picture) {
-    const SIZE to{MulDiv(picture.size.cx, fineDpiX_, 96), MulDiv(picture.size.cy, fineDpiY_, 96)};
+// A large picture (the slide show's strip) scaled once to its size at the resolution, smoothly,
+// so that its frames are plain copies.
+Picture PictureCache::Scaled(HBITMAP loaded, SIZE size, int resource, int dpi) {
+    const SIZE to{MulDiv(size.cx, dpi, 96), MulDiv(size.cy, dpi, 96)};
     HDC screen = GetDC(nullptr);
-    HBITMAP scaled = CreateCompatibleBitmap(screen, to.cx, to.cy);
-    if (scaled) {
+    Bitmap scaled(CreateCompatibleBitmap(screen, to.cx, to.cy));
+    Picture fine;
+    if (scaled.Get()) {
         HDC from = CreateCompatibleDC(screen);
         HDC into = CreateCompatibleDC(screen);
         HGDIOBJ oldFrom = SelectObject(from, loaded);
-        HGDIOBJ oldInto = SelectObject(into, scaled);
+        HGDIOBJ oldInto = SelectObject(into, scaled.Get());
         SetStretchBltMode(into, HALFTONE);
         SetBrushOrgEx(into, 0, 0, nullptr);
-        StretchBlt(into, 0, 0, to.cx, to.cy, from, 0, 0, picture.size.cx, picture.size.cy, SRCCOPY);
+        StretchBlt(into, 0, 0, to.cx, to.cy, from, 0, 0, size.cx, size.cy, SRCCOPY);
         SelectObject(from, oldFrom);
         SelectObject(into, oldInto);
         DeleteDC(from);
         DeleteDC(into);
-        scaled_[resource].Reset(scaled);
-        picture.fine = scaled;
-        picture.fineSize = to;
+        fine.fine = scaled.Get();
+        fine.fineSize = to;
+        bitmaps_[Key(resource, dpi)] = std::move(scaled);
     }
     ReleaseDC(nullptr, screen);
+    return fine;
 }
 
 PictureCache::~PictureCache() {

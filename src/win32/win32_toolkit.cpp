@@ -1,5 +1,7 @@
 #include "win32_toolkit.h"
 
+#include "window_dpi.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -13,14 +15,12 @@ constexpr int kPaletteCursor = 1;
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance), pictures_(instance) {
     // The screen's dots per inch hold for the whole session; asking the display each time is
-    // slow, and the forms ask for every size they convert.
+    // slow, and the forms ask for every size they convert. A monitor of another scale is each
+    // form's own concern (FormDpi).
     HDC screen = GetDC(nullptr);
     dpiX_ = std::max(GetDeviceCaps(screen, LOGPIXELSX), 1);
     dpiY_ = std::max(GetDeviceCaps(screen, LOGPIXELSY), 1);
     ReleaseDC(nullptr, screen);
-    if (dpiX_ > 96 || dpiY_ > 96) {
-        pictures_.MakeFinePictures(dpiX_, dpiY_);
-    }
     anotherStartMessage_ = RegisterWindowMessageA(kAnotherStart);
     paletteCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(kPaletteCursor));
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
@@ -189,6 +189,24 @@ void Win32Toolkit::MoveForm(FormId id, const PixelRect& r) {
     }
 }
 
+int Win32Toolkit::FormDpi(FormId id) {
+    FormWindow* form = Hosted(id);
+    return form ? WindowDpi(form->Handle(), dpiX_) : dpiX_;
+}
+
+void Win32Toolkit::RescaleForm(const FormDesign& d) {
+    FormWindow* form = Hosted(d.id);
+    if (!form) {
+        return;
+    }
+    form->Rescale(d);
+    for (const auto& c : form->Controls()) {
+        if (c->pictureResource) {
+            form->SetPicture(*c, c->pictureResource, pictures_.Get(c->pictureResource, d.dpi));
+        }
+    }
+}
+
 void Win32Toolkit::EndProgram() {
     ended_ = true;
     toShow_.clear();
@@ -208,7 +226,8 @@ void Win32Toolkit::SetControlRect(FormId form, int control, int index, const Pix
 
 void Win32Toolkit::SetPicture(FormId form, int control, int index, int bitmapResource) {
     if (FormControl* c = Control(form, control, index)) {
-        Hosted(form)->SetPicture(*c, pictures_.Get(bitmapResource));
+        FormWindow* window = Hosted(form);
+        window->SetPicture(*c, bitmapResource, pictures_.Get(bitmapResource, window->Dpi()));
     }
 }
 

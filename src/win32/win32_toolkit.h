@@ -35,6 +35,8 @@ class Win32Toolkit final : public Toolkit {
     WindowState FormWindowState(FormId form) override;
     PixelRect FormRect(FormId form) override;
     void MoveForm(FormId form, const PixelRect& outer) override;
+    int FormDpi(FormId form) override;
+    void RescaleForm(const FormDesign& designInPixels) override;
     void EndProgram() override;
     bool PrevInstance() override;
     void WakePrevInstance() override;
@@ -60,8 +62,6 @@ class Win32Toolkit final : public Toolkit {
     // For the form windows.
     void Raise(FormId form, const FormEvent& event);
     HINSTANCE Instance() const { return instance_; }
-    int DpiX() const { return dpiX_; }
-    int DpiY() const { return dpiY_; }
     bool IsOwnWindow(HWND hwnd) const;
     HCURSOR Cursor(CursorKind kind) const;
     // The message a second start of the program broadcasts to call up the first.

@@ -18,12 +18,12 @@ void ClipToContainers(HDC dc, const FormControl& c) {
 
 // At more than 96 dpi a picture keeps its size on the screen: drawn down from its fine
 // version with the smoothing filter, never pixel-doubled.
-void DrawFinePicture(HDC dc, const FormControl& c, const RECT& r, int dpiX, int dpiY) {
+void DrawFinePicture(HDC dc, const FormControl& c, const RECT& r, int dpi) {
     const Picture& p = c.picture;
     RECT to = r;
     if (!c.design.stretch) {
-        const int width = MulDiv(p.size.cx, dpiX, 96);
-        const int height = MulDiv(p.size.cy, dpiY, 96);
+        const int width = MulDiv(p.size.cx, dpi, 96);
+        const int height = MulDiv(p.size.cy, dpi, 96);
         // In the middle of its cell when smaller, as at 96 dpi.
         const int cellWidth = r.right - r.left;
         const int cellHeight = r.bottom - r.top;
@@ -50,12 +50,12 @@ void DrawFinePicture(HDC dc, const FormControl& c, const RECT& r, int dpiX, int 
     DeleteDC(source);
 }
 
-void DrawPicture(HDC dc, const FormControl& c, const RECT& r, int dpiX, int dpiY) {
+void DrawPicture(HDC dc, const FormControl& c, const RECT& r, int dpi) {
     if (!c.picture.bitmap) {
         return;
     }
-    if (c.picture.fine && (dpiX > 96 || dpiY > 96)) {
-        DrawFinePicture(dc, c, r, dpiX, dpiY);
+    if (c.picture.fine) { // fetched for a form of more than 96 dpi
+        DrawFinePicture(dc, c, r, dpi);
         return;
     }
     HDC source = CreateCompatibleDC(dc);
@@ -126,7 +126,7 @@ void FormWindow::Paint() {
             switch (c.design.kind) {
             case ControlKind::Image:
                 FillRect(dc, &r, BrushBehind(c));
-                DrawPicture(dc, c, r, toolkit_.DpiX(), toolkit_.DpiY());
+                DrawPicture(dc, c, r, Dpi());
                 if (c.borderStyle == 1) {
                     FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
                 }

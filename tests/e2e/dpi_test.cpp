@@ -1,10 +1,12 @@
 // The real program at 96, 120, 144 and 192 dots per inch under Wine (the prefix's LogPixels):
 // its forms follow their twips, the palette's cells keep their size on the screen, every hover
-// text of the sample code file fits its box, and the pictures are not pixel-doubled.
+// text of the sample code file fits its box, and the pictures are not pixel-doubled. Then on a
+// monitor of another scale, as Windows tells a window that has crossed onto one.
 #include "fizzmo_app.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 
@@ -14,6 +16,15 @@ namespace {
 // Twips to pixels as the forms round them: halves to the even pixel.
 int Pixels(double twips, int dpi) {
     return static_cast<int>(std::nearbyint(twips * dpi / 1440.0));
+}
+
+// Where a palette's picture cell stands on the screen at this resolution: the grid's frame 75
+// twips into the client area, its first cell 75 and 175 twips into the frame.
+Rect CellAt(const ProbeWindow& palette, int index, int dpi) {
+    const int pitch = (22 * dpi + 48) / 96;
+    const int x = Pixels(75, dpi) + Pixels(75, dpi);
+    const int y = Pixels(175, dpi);
+    return palette.InClient(x + pitch * (index % 8), y + pitch * (index / 8), pitch, pitch);
 }
 
 class Dpi : public WineTest, public ::testing::WithParamInterface<int> {
@@ -26,14 +37,7 @@ class Dpi : public WineTest, public ::testing::WithParamInterface<int> {
     }
     void TearDown() override { RegAddDword("HKCU\\Control Panel\\Desktop", "LogPixels", 96); }
     int dpi() const { return GetParam(); }
-    // Where the palette's first picture cell stands in its client area, and the cells' pitch:
-    // the grid's frame 75 twips in, its first cell 75 and 175 twips into the frame.
-    Rect Cell(const ProbeWindow& palette, int index) const {
-        const int pitch = (22 * dpi() + 48) / 96;
-        const int x = Pixels(75, dpi()) + Pixels(75, dpi());
-        const int y = Pixels(175, dpi());
-        return palette.InClient(x + pitch * (index % 8), y + pitch * (index / 8), pitch, pitch);
-    }
+    Rect Cell(const ProbeWindow& palette, int index) const { return CellAt(palette, index, dpi()); }
 };
 
 TEST_P(Dpi, FormsFollowTheirTwipsAndThePaletteKeepsItsSizeOnTheScreen) {
@@ -129,6 +133,123 @@ TEST_P(Dpi, ASavedPlaceStaysOnTheSamePixels) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, Dpi, ::testing::Values(96, 120, 144, 192),
                          [](const auto& info) { return std::to_string(info.param) + "dpi"; });
+
+// The screen at 96 dpi, and a window told what Windows tells one dragged onto a monitor of
+// another scale: its new resolution, and where it suggests the window go at its new size.
+class MonitorScale : public WineTest {
+  protected:
+    void SetUp() override {
+        WineTest::SetUp();
+        SetLogPixels(96);
+        ResetSettings({{"StickToPM", "F"}, {"Left", "1500"}, {"top", "1500"}, {"KeepOpen", "T"}});
+    }
+    void TearDown() override { SetLogPixels(96); }
+    static void SetLogPixels(int dpi) {
+        RegAddDword("HKCU\\Control Panel\\Desktop", "LogPixels", static_cast<std::uint32_t>(dpi));
+    }
+    static std::string DpiProbe(const std::vector<std::string>& args) {
+        const WineResult r = RunWineCaptured(WindowsProgram("dpi_probe"), args, 30s);
+        if (r.exitCode != 0) {
+            throw HarnessError("dpi_probe " + args[0] + " failed: " + r.out + r.err);
+        }
+        return r.out;
+    }
+    static void MoveToScale(const ProbeWindow& window, int dpi, const Rect& to) {
+        DpiProbe({"change", window.hwnd, std::to_string(dpi), std::to_string(to.x),
+                  std::to_string(to.y), std::to_string(to.x + to.width),
+                  std::to_string(to.y + to.height)});
+    }
+    // The palette showing picture 12's hover text, the pointer on its caption; its client area.
+    static std::string HoveredPalette(const ProbeWindow& palette, int dpi,
+                                      const std::string& name) {
+        const Rect c = Centre(CellAt(palette, 12, dpi));
+        MouseMove(c.x, c.y);
+        EXPECT_FALSE(WaitText1([](const std::string& s) { return !s.empty(); }).empty());
+        MouseMove(palette.rect.x + 8, palette.rect.y + 5); // the tooltip goes, the text stays
+        std::this_thread::sleep_for(500ms);
+        const std::string shot = TempDir() + "/" + name + ".png";
+        Screenshot(shot);
+        return shot;
+    }
+};
+
+TEST_F(MonitorScale, TheProgramScalesEachMonitorItself) {
+    FizzmoApp app;
+    EXPECT_EQ(DpiProbe({"awareness", WaitVisibleWindow("").hwnd}).substr(0, 11), "awareness=2")
+        << "per-monitor aware";
+}
+
+// At 150 % the launcher is 78 x 76 with its picture's frame 8 pixels in, its picture drawn
+// smoothly; back at 100 % it is exactly what it was, pixel for pixel.
+TEST_F(MonitorScale, TheLauncherIsDrawnAtEachScaleAndBackExactlyAsBefore) {
+    FizzmoApp app;
+    const ProbeWindow launcher = WaitVisibleWindow("");
+    const std::string before = TempDir() + "/before.png";
+    Screenshot(before);
+    MoveToScale(launcher, 144, {300, 200, 78, 76});
+    const ProbeWindow at144 = WaitVisibleWindow("");
+    EXPECT_EQ(Text(at144.rect), "300,200 78x76");
+    std::this_thread::sleep_for(300ms);
+    const std::string shot = TempDir() + "/at144.png";
+    Screenshot(shot);
+    EXPECT_EQ(PixelsOfColour(shot, {307, 208, 1, 62}, "rgb(128,0,0)"), 62) << "the rim";
+    EXPECT_EQ(PixelsOfColour(shot, {308, 208, 1, 62}, "rgb(0,0,0)"), 62) << "the frame";
+    EXPECT_EQ(PixelsOfColour(shot, {369, 208, 1, 62}, "rgb(0,0,0)"), 62);
+    EXPECT_EQ(PixelsOfColour(shot, {370, 208, 1, 62}, "rgb(128,0,0)"), 62);
+    const std::string blocky = TempDir() + "/blocky.png";
+    ASSERT_EQ(
+        RunCommand({"convert", std::string(FIZZMO_SOURCE_DIR) + "/resources/art/smiley_101.bmp",
+                    "-filter", "point", "-resize", "60x60!", blocky},
+                   {}, 30s)
+            .exitCode,
+        0);
+    const long differing =
+        DifferingPixels({"-fuzz", "10%", Crop(shot, {309, 209, 60, 60}), blocky});
+    EXPECT_GT(differing, 0) << "stretched pixel for pixel";
+    EXPECT_LT(differing, 60 * 60 / 4) << "not the same picture";
+
+    MoveToScale(at144, 96, {300, 200, 52, 51});
+    EXPECT_EQ(Text(WaitVisibleWindow("").rect), "300,200 52x51");
+    std::this_thread::sleep_for(300ms);
+    const std::string after = TempDir() + "/after.png";
+    Screenshot(after);
+    EXPECT_EQ(DifferingPixels({Crop(before, {100, 100, 52, 51}), Crop(after, {300, 200, 52, 51})}),
+              0);
+}
+
+// The palette told it is on a 150 % monitor looks as one started at 150 %: the same grid,
+// pictures, label and hover text in its client area (but for the caret), and a click on a
+// picture still types that picture's code.
+TEST_F(MonitorScale, APaletteRescaledByTheSystemIsThePaletteOfThatScale) {
+    SetLogPixels(144);
+    Rect placed;
+    std::string reference;
+    Rect referenceClient;
+    {
+        FizzmoApp app;
+        const ProbeWindow palette = app.OpenPalette();
+        placed = palette.rect;
+        referenceClient = palette.client;
+        reference = HoveredPalette(palette, 144, "started_at_144dpi");
+    }
+    SetLogPixels(96);
+    StandIn standIn({"700,100,400,300"});
+    FizzmoApp app;
+    MoveToScale(app.OpenPalette(), 144, placed);
+    const ProbeWindow palette = WaitVisibleWindow("Smilies");
+    EXPECT_EQ(Text(palette.rect), Text(placed));
+    const std::string shot = HoveredPalette(palette, 144, "rescaled_to_144dpi");
+    const int height = std::min(referenceClient.height, palette.client.height);
+    const Rect inReference{referenceClient.x, referenceClient.y, referenceClient.width, height};
+    const Rect inShot{palette.client.x, palette.client.y, referenceClient.width, height};
+    // The text box's caret blinks: one pixel wide, as high as its font.
+    EXPECT_LE(DifferingPixels({Crop(reference, inReference), Crop(shot, inShot)}), 30);
+    Screenshot(detail::ArtifactRoot() + "/palette_rescaled_to_144dpi.png");
+
+    ClickCentre(CellAt(palette, 15, 144));
+    EXPECT_TRUE(WaitUntil([&] { return standIn.Received() == Expected("B-)", true); }, 10s))
+        << "received " << standIn.Received().size() << " messages";
+}
 
 } // namespace
 } // namespace e2e

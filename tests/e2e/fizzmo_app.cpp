@@ -110,7 +110,8 @@ std::vector<ProbeWindow> ProbeWindows() {
         }
         if (line.rfind("top ", 0) == 0) {
             auto f = Fields(line, "title");
-            windows.push_back(ProbeWindow{f["class"],
+            windows.push_back(ProbeWindow{f["hwnd"],
+                                          f["class"],
                                           f["visible"] == "1",
                                           f["topmost"] == "1",
                                           ParseRect(f["rect"]),

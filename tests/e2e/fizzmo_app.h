@@ -27,6 +27,7 @@ struct ProbeChild {
 };
 
 struct ProbeWindow {
+    std::string hwnd; // as the probe prints it: "0x..."
     std::string cls;
     bool visible = false;
     bool topmost = false;

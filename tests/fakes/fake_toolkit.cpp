@@ -1,5 +1,7 @@
 #include "fake_toolkit.h"
 
+#include "shared/units.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -43,6 +45,7 @@ void FakeToolkit::CreateForm(const FormDesign& design) {
     designs[design.id] = design;
     rects[design.id] = design.pixels;
     visible[design.id] = false;
+    dpis[design.id] = DpiOf(design.pixels); // the screen it is made on gives it its own
 }
 
 void FakeToolkit::DestroyForm(FormId form) {
@@ -73,6 +76,47 @@ void FakeToolkit::HideForm(FormId form) {
 void FakeToolkit::MoveForm(FormId form, const PixelRect& outer) {
     calls.push_back("Move " + Name(form) + " " + Rect(outer));
     rects[form] = outer;
+    Moved(form, outer);
+}
+
+void FakeToolkit::DragTo(FormId form, const PixelRect& outer) {
+    calls.push_back("Drag " + Name(form) + " " + Rect(outer));
+    rects[form] = outer;
+    Moved(form, outer);
+}
+
+int FakeToolkit::FormDpi(FormId form) {
+    const auto it = dpis.find(form);
+    return it == dpis.end() ? DpiOf(rects[form]) : it->second;
+}
+
+void FakeToolkit::RescaleForm(const FormDesign& design) {
+    calls.push_back("Rescale " + Name(design.id) + " " + std::to_string(design.dpi) + " dpi " +
+                    Rect(design.pixels));
+    designs[design.id] = design;
+    rects[design.id] = design.pixels;
+    Moved(design.id, design.pixels);
+}
+
+// The system suggests the rectangle scaled to the new resolution about its centre, which is
+// where a drag across the screens' edge leaves it; a form moved by the program goes elsewhere.
+void FakeToolkit::Moved(FormId form, const PixelRect& outer) {
+    const int dpi = DpiOf(outer);
+    const int from = FormDpi(form);
+    if (dpi == from) {
+        return;
+    }
+    dpis[form] = dpi;
+    const int width = (outer.Right - outer.Left) * dpi / from;
+    const int height = (outer.Bottom - outer.Top) * dpi / from;
+    const int x = (outer.Left + outer.Right - width) / 2;
+    const int y = (outer.Top + outer.Bottom - height) / 2;
+    FormEvent e{EventKind::DpiChanged};
+    e.dpi = dpi;
+    e.suggested = PixelRect{x, y, x + width, y + height};
+    if (raise) {
+        raise(form, e);
+    }
 }
 
 void FakeToolkit::EndProgram() {
@@ -134,6 +178,11 @@ void FakeToolkit::BringForward(FormId form) {
 
 // As the system picks it: the screen the rectangle overlaps most, else the closest one.
 PixelRect FakeToolkit::WorkArea(const PixelRect& r) {
+    const std::size_t best = ScreenOf(r);
+    return best < workAreas.size() ? workAreas[best] : Screens()[best];
+}
+
+std::size_t FakeToolkit::ScreenOf(const PixelRect& r) const {
     const std::vector<PixelRect> screens = Screens();
     std::size_t best = 0;
     long long bestScore = std::numeric_limits<long long>::min();
@@ -147,7 +196,12 @@ PixelRect FakeToolkit::WorkArea(const PixelRect& r) {
             best = i;
         }
     }
-    return best < workAreas.size() ? workAreas[best] : screens[best];
+    return best;
+}
+
+int FakeToolkit::DpiOf(const PixelRect& r) const {
+    const std::size_t i = ScreenOf(r);
+    return i < monitorDpis.size() ? monitorDpis[i] : DotsPerInch(screen);
 }
 
 bool FakeToolkit::OnSomeScreen(const PixelRect& r) {

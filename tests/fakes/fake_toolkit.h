@@ -14,7 +14,11 @@ class FakeToolkit final : public Toolkit {
     ScreenMetrics screen{1280, 960, 15, 15};
     // The screens' bounds; none given: the primary screen alone.
     std::vector<PixelRect> monitors;
-    int menuChoice = 0; // the item the user picks from a pop-up menu, 0 for none
+    // Each screen's dots per inch, as monitors of other scales have them; none given: the
+    // screen's own. A form moved onto a screen of another is told so, as the system tells it.
+    std::vector<int> monitorDpis;
+    std::map<FormId, int> dpis; // each form's, as the system has it
+    int menuChoice = 0;         // the item the user picks from a pop-up menu, 0 for none
     // Where the toolkit's events go: the program under test.
     std::function<void(FormId, const FormEvent&)> raise;
     // Runs while a modal form is showing, as the user would act inside it.
@@ -44,6 +48,10 @@ class FakeToolkit final : public Toolkit {
     WindowState FormWindowState(FormId) override { return WindowState::Normal; }
     PixelRect FormRect(FormId form) override { return rects[form]; }
     void MoveForm(FormId form, const PixelRect& outer) override;
+    int FormDpi(FormId form) override;
+    void RescaleForm(const FormDesign& design) override;
+    // The user drags the form to this place, as the system carries it out.
+    void DragTo(FormId form, const PixelRect& outer);
     void EndProgram() override;
     bool PrevInstance() override { return prevInstance; }
     void WakePrevInstance() override { calls.push_back("WakePrevInstance"); }
@@ -68,4 +76,8 @@ class FakeToolkit final : public Toolkit {
 
   private:
     std::vector<PixelRect> Screens() const;
+    std::size_t ScreenOf(const PixelRect& r) const;
+    int DpiOf(const PixelRect& r) const;
+    // Tells the form when its new place is on a screen of another scale.
+    void Moved(FormId form, const PixelRect& outer);
 };

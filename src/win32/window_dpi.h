@@ -1,0 +1,16 @@
+#pragma once
+#include <windows.h>
+
+// A window's resolution and the sizes that follow from it, on every Windows: the calls that tell
+// them per monitor came with Windows 8.1 and 10, so they are looked up, and older systems get the
+// one resolution of the whole screen.
+
+// The dots per inch the system draws the window at now; fallback where it cannot tell.
+int WindowDpi(HWND window, int fallback);
+// The outer rectangle of a window whose client area is `client`, at this resolution.
+RECT OuterForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi);
+// The message the system sends a window whose monitor's resolution has changed.
+inline constexpr UINT kWmDpiChanged = 0x02E0;
+// The rectangle the message suggests for the window; the window's own where it carries none
+// that can be read, as when another program sends it with any pointer.
+RECT SuggestedRect(HWND window, LPARAM lParam);

@@ -1,0 +1,130 @@
+#include "world.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The primary screen at 96 dpi and, to its right, a second one at 144 dpi (150 %).
+struct TwoScales : ::testing::Test, World {
+    TwoScales() {
+        toolkit.monitors = {{0, 0, 1280, 960}, {1280, 0, 3200, 1080}};
+        toolkit.monitorDpis = {96, 144};
+        Store("StickToPM", "F");
+        Store("Left", "1500");
+        Store("top", "1200"); // at 100, 80
+    }
+    PixelRect Rect(FormId form) { return toolkit.rects[form]; }
+    static int Width(const PixelRect& r) { return r.Right - r.Left; }
+    static int Height(const PixelRect& r) { return r.Bottom - r.Top; }
+    // The size of the last rectangle the palette's picture got.
+    std::pair<int, int> PictureCell(int index) {
+        const auto rects =
+            toolkit.CallsStartingWith("Rect frmSmilies." + std::to_string(SmiliesControls::smiley) +
+                                      "(" + std::to_string(index) + ")");
+        int l = 0, t = 0, r = 0, b = 0;
+        std::sscanf(rects.back().c_str() + rects.back().rfind(' '), " %d,%d,%d,%d", &l, &t, &r, &b);
+        return {r - l, b - t};
+    }
+};
+
+// Dragged there, the launcher is drawn at 150 % where the system suggests, and back at 100 %
+// where it is left; its place is kept in the screen's twips as ever.
+TEST_F(TwoScales, ADraggedLauncherTakesEachScreensScaleWhereTheSystemPutsIt) {
+    program.Start();
+    toolkit.DragTo(FormId::Main, {1500, 100, 1552, 151});
+    EXPECT_EQ(toolkit.CallsStartingWith("Rescale"),
+              (std::vector<std::string>{"Rescale frmMain 144 dpi 1487,87,1565,163"}));
+    const FormDesign& at144 = toolkit.designs.at(FormId::Main);
+    EXPECT_EQ(at144.dpi, 144);
+    EXPECT_EQ(at144.controls[0].pixels, (PixelRect{8, 8, 70, 70})) << "the picture's frame";
+    EXPECT_EQ(program.frmMain.Dpi(), 144);
+
+    toolkit.DragTo(FormId::Main, {1200, 300, 1278, 376});
+    EXPECT_EQ(Rect(FormId::Main), (PixelRect{1213, 313, 1265, 364}));
+    EXPECT_EQ(toolkit.designs.at(FormId::Main).controls[0].pixels, (PixelRect{5, 5, 46, 46}));
+
+    toolkit.DragTo(FormId::Main, {2000, 500, 2052, 551});
+    program.frmMain.mnuExit_Click();
+    EXPECT_EQ(Stored("Left"), std::to_string(1987 * 15));
+    EXPECT_EQ(Stored("top"), std::to_string(487 * 15));
+    EXPECT_EQ(Stored("Dpi"), "96");
+}
+
+// Moved onto the other screen by the program itself, the launcher stays where it was put, so
+// that it sits exactly at the input box's corner at the size it has there.
+TEST_F(TwoScales, DockingOnTheOtherScreenSitsAtTheInputBoxAtThatScale) {
+    Store("StickToPM", "T");
+    const Hwnd im = windows.AddTopLevel("IMClass", {1400, 200, 2400, 800});
+    windows.AddChild(im, "RICHEDIT", "", {1410, 600, 2300, 700});
+    program.Start();
+    program.frmMain.Timer1_Timer();
+    EXPECT_EQ(Rect(FormId::Main), (PixelRect{2300, 700 - 76, 2300 + 78, 700}));
+    program.frmMain.Timer1_Timer();
+    EXPECT_EQ(Rect(FormId::Main), (PixelRect{2300, 700 - 76, 2300 + 78, 700}));
+    EXPECT_EQ(toolkit.CallsStartingWith("Rescale").size(), 1u);
+}
+
+// Opened by the hot key beside a launcher on the other screen, the palette first comes over to
+// that screen's scale: its cells are 33 pixels, and it flips by the size it has there.
+TEST_F(TwoScales, ThePaletteOpensAtTheLaunchersScaleAndFlipsByItsSizeThere) {
+    program.Start();
+    toolkit.DragTo(FormId::Main, {2000, 100, 2052, 151});
+    program.frmMain.HotKey_Press();
+    EXPECT_EQ(program.frmSmilies.Dpi(), 144);
+    EXPECT_EQ(PictureCell(0), (std::pair{33, 33}));
+    EXPECT_EQ(PictureCell(63), (std::pair{33, 33}));
+    const PixelRect palette = Rect(FormId::Smilies);
+    EXPECT_EQ(Width(palette), 304);
+    EXPECT_EQ(Height(palette), 368);
+    // Past the primary screen's width, so flipped left of the launcher by its whole width.
+    EXPECT_EQ(palette.Right, 1987);
+    EXPECT_EQ(palette.Top, 87);
+}
+
+// A form the system makes at another scale than the program started with (the user changed
+// the scale since logging on) is drawn at that scale before it loads.
+TEST(MonitorScale, AFormMadeAtAnotherScaleLoadsAtThatScale) {
+    World w;
+    w.toolkit.monitorDpis = {120};
+    w.program.Start();
+    EXPECT_EQ(w.toolkit.CallsStartingWith("Rescale"),
+              (std::vector<std::string>{"Rescale frmMain 120 dpi 318,176,383,240"}));
+    w.program.frmMain.Image1_Click();
+    EXPECT_EQ(w.program.frmSmilies.Dpi(), 120);
+    const auto cells = w.toolkit.CallsStartingWith("Rect frmSmilies.2(1)");
+    ASSERT_EQ(cells.size(), 1u) << "laid out once, at 120 dpi";
+    EXPECT_EQ(cells[0], "Rect frmSmilies.2(1) 34,15,62,43"); // 28-pixel cells
+}
+
+// Centred over a launcher on the other screen, the About box grows there and is centred again.
+TEST_F(TwoScales, AboutIsCentredOverTheLauncherAtTheScaleItGetsThere) {
+    program.Start();
+    toolkit.DragTo(FormId::Main, {1500, 100, 1552, 151});
+    PixelRect about{};
+    toolkit.whileModal = [&] { about = Rect(FormId::About); };
+    program.frmMain.mnuAbout_Click();
+    const PixelRect launcher = Rect(FormId::Main);
+    EXPECT_NEAR(about.Left + about.Right, launcher.Left + launcher.Right, 1);
+    EXPECT_NEAR(about.Top + about.Bottom, launcher.Top + launcher.Bottom, 1);
+    EXPECT_EQ(Width(about), 387); // 3870 twips at 144 dpi
+}
+
+// Told of a resolution no screen has, a form stays as it is; sent off every screen, it is drawn
+// at the new one where it stands.
+TEST_F(TwoScales, AnUnbelievableResolutionOrPlaceIsNotFollowed) {
+    program.Start();
+    FormEvent e{EventKind::DpiChanged};
+    for (const int dpi : {0, 12, 5000}) {
+        e.dpi = dpi;
+        e.suggested = {0, 0, 1000, 1000};
+        program.Dispatch(FormId::Main, e);
+    }
+    EXPECT_TRUE(toolkit.CallsStartingWith("Rescale").empty());
+    EXPECT_EQ(Rect(FormId::Main), (PixelRect{100, 80, 152, 131}));
+    e.dpi = 120;
+    e.suggested = {-40000, -40000, -39935, -39936};
+    program.Dispatch(FormId::Main, e);
+    EXPECT_EQ(Rect(FormId::Main), (PixelRect{100, 80, 165, 144}));
+}
+
+} // namespace
