@@ -37,25 +37,28 @@ void FrmMain::HotKey_Press() {
 void FrmMain::OpenPalette() {
     FrmSmilies& palette = program_.frmSmilies;
     palette.Show(FormId::Main);
-    // Last shown on a monitor of another scale, it first comes over to the launcher's, so that
-    // the flips measure the size it has there.
-    if (palette.Dpi() != Dpi()) {
-        palette.SetLeft(Left());
-        palette.SetTop(Top());
-    }
     const ScreenMetrics screen = toolkit().Screen();
     const Twips screenWidth = ScreenWidth(screen);
     const Twips screenHeight = ScreenHeight(screen);
-    // Each size and position is read afresh: the user may have moved either window.
-    if (palette.Width() + Left() > screenWidth) {
-        palette.SetLeft(Left() - palette.Width());
-    } else {
-        palette.SetLeft(Left());
-    }
-    if (palette.Height() + Top() > screenHeight) {
-        palette.SetTop(Top() - palette.Height());
-    } else {
-        palette.SetTop(Top());
+    // Moved onto a monitor of another scale, the palette changes its size there: it is placed
+    // once more by the size it has now.
+    for (int pass = 0; pass < 2; ++pass) {
+        const Twips width = palette.Width();
+        const Twips height = palette.Height();
+        // Each size and position is read afresh: the user may have moved either window.
+        if (palette.Width() + Left() > screenWidth) {
+            palette.SetLeft(Left() - palette.Width());
+        } else {
+            palette.SetLeft(Left());
+        }
+        if (palette.Height() + Top() > screenHeight) {
+            palette.SetTop(Top() - palette.Height());
+        } else {
+            palette.SetTop(Top());
+        }
+        if (palette.Width() == width && palette.Height() == height) {
+            break;
+        }
     }
     // On a small screen, or beside the taskbar, the flipped palette could still run off it.
     palette.MoveInside(WorkArea());

@@ -14,8 +14,8 @@ void Form::Load() {
     loaded_ = true;
     // Made on a monitor of another scale, it is drawn at that one before it loads.
     if (const int dpi = toolkit_.FormDpi(id_); IsUsableDpi(dpi) && dpi != dpi_) {
-        const PixelRect r = toolkit_.FormRect(id_);
-        Rescale(dpi, r.Left, r.Top);
+        Want(dpi, toolkit_.FormRect(id_));
+        SettleDpi(false);
     }
     Form_Load();
 }
@@ -32,24 +32,40 @@ void Form::ChangeDpi(const FormEvent& event) {
     if (!IsUsableDpi(event.dpi)) {
         return;
     }
-    wantedDpi_ = event.dpi;
     // Moved by the program, the form stays where it was put; dragged, it goes where the system
     // suggests, which keeps it under the pointer (and where it is, were that on no screen).
     if (moving_) {
-        wantedPlace_ = moveTarget_;
+        Want(event.dpi, moveTarget_);
     } else if (toolkit_.OnSomeScreen(event.suggested)) {
-        wantedPlace_ = event.suggested;
+        Want(event.dpi, event.suggested);
     } else {
-        wantedPlace_ = toolkit_.FormRect(id_);
+        Want(event.dpi, toolkit_.FormRect(id_));
     }
-    if (rescaling_) {
-        return; // the change under way takes this one up when it is done
+    if (!rescaling_) { // else the change under way takes this one up when it is done
+        SettleDpi(true);
     }
+}
+
+void Form::Want(int dpi, const PixelRect& place) {
+    wantedDpi_ = dpi;
+    wantedPlace_ = place;
+    // The monitor that gives it this scale: the one it stands on now, when the system tells it.
+    wantedArea_ = toolkit_.WorkArea(toolkit_.FormRect(id_));
+}
+
+void Form::SettleDpi(bool laidOut) {
     rescaling_ = true;
-    // A form resized at a monitor's edge may land on the next one; it settles within a pass or two.
     for (int pass = 0; pass < 3 && wantedDpi_ != dpi_; ++pass) {
+        const PixelRect area = wantedArea_;
         Rescale(wantedDpi_, wantedPlace_.Left, wantedPlace_.Top);
-        Form_DpiChanged();
+        if (laidOut) {
+            Form_DpiChanged();
+        }
+        // Its size at the new scale carried it back over the edge onto the other monitor: it
+        // goes wholly onto the one that gave it this scale, instead of back and forth.
+        if (wantedDpi_ != dpi_) {
+            MoveTo(KeepInside(toolkit_.FormRect(id_), area));
+        }
     }
     rescaling_ = false;
 }

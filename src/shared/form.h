@@ -65,6 +65,11 @@ class Form {
     void PlaceAtStart(FormId owner);
     void MoveTo(const PixelRect& outer);
     void ChangeDpi(const FormEvent& event);
+    // The system gives the form this resolution, with it to stand at this place.
+    void Want(int dpi, const PixelRect& place);
+    // Draws the form at the resolution it was given last, laying out what Form_Load placed
+    // when it has loaded.
+    void SettleDpi(bool laidOut);
     void Rescale(int dpi, int left, int top);
 
     FormId id_;
@@ -79,4 +84,5 @@ class Form {
     bool rescaling_ = false;  // a change of resolution is being carried out
     int wantedDpi_ = 0;       // the resolution the system has given the form last
     PixelRect wantedPlace_{}; // and where the form goes with it
+    PixelRect wantedArea_{};  // the work area of the monitor that gave it
 };

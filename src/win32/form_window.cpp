@@ -23,6 +23,15 @@ COLORREF ToColorRef(const Color& c) {
     return RGB(c.r, c.g, c.b);
 }
 
+// The window's size: the design's, or around the design's client area, at its resolution.
+SIZE OuterSize(const FormDesign& d) {
+    RECT outer{0, 0, d.pixels.Right - d.pixels.Left, d.pixels.Bottom - d.pixels.Top};
+    if (d.clientSize) {
+        outer = OuterForClient(outer, FormStyle(d), FormExStyle(d), d.dpi);
+    }
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
 } // namespace
 
 FormWindow::MenuHandle::~MenuHandle() {
@@ -54,6 +63,7 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ScaleNonClientArea(hwnd);
     }
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     return self ? self->HandleMessage(message, wParam, lParam)
@@ -63,13 +73,9 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 FormWindow::FormWindow(Win32Toolkit& toolkit, const FormDesign& d)
     : toolkit_(toolkit), design_(d), accessibleChildren_(AccessibleChildrenOf(d)) {
     background_.Reset(CreateSolidBrush(ToColorRef(d.backColor)));
-    RECT outer{0, 0, d.pixels.Right - d.pixels.Left, d.pixels.Bottom - d.pixels.Top};
-    if (d.clientSize) {
-        outer = OuterForClient(outer, FormStyle(d), FormExStyle(d), d.dpi);
-    }
+    const SIZE outer = OuterSize(d);
     CreateWindowExA(FormExStyle(d), kFormClass, d.caption.c_str(), FormStyle(d), d.pixels.Left,
-                    d.pixels.Top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                    nullptr, toolkit.Instance(), this);
+                    d.pixels.Top, outer.cx, outer.cy, nullptr, nullptr, toolkit.Instance(), this);
     if (d.iconResource) {
         HICON icon = LoadIconA(toolkit.Instance(), MAKEINTRESOURCEA(d.iconResource));
         SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -153,21 +159,11 @@ void FormWindow::Rescale(const FormDesign& d) {
         FitLabel(c);
     }
     for (auto& c : controls_) {
-        const PixelRect r = c->InForm();
-        if (c->hwnd) {
-            SetWindowPos(c->hwnd, nullptr, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        if (c->toolId) {
-            toolTip_.MoveTool(c->toolId, ToRect(r));
-        }
+        Reposition(*c);
     }
-    RECT outer{0, 0, d.pixels.Right - d.pixels.Left, d.pixels.Bottom - d.pixels.Top};
-    if (d.clientSize) {
-        outer = OuterForClient(outer, FormStyle(d), FormExStyle(d), d.dpi);
-    }
-    SetWindowPos(hwnd_, nullptr, d.pixels.Left, d.pixels.Top, outer.right - outer.left,
-                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE outer = OuterSize(d);
+    SetWindowPos(hwnd_, nullptr, d.pixels.Left, d.pixels.Top, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -209,19 +205,23 @@ void FormWindow::Place(FormControl& c, const PixelRect& rect) {
     // What lies inside it moves with it.
     for (auto& other : controls_) {
         for (const FormControl* up = other.get(); up; up = up->container) {
-            if (up != &c) {
-                continue;
+            if (up == &c) {
+                Reposition(*other);
+                break;
             }
-            const PixelRect r = other->InForm();
-            if (other->hwnd) {
-                SetWindowPos(other->hwnd, nullptr, r.Left, r.Top, r.Right - r.Left,
-                             r.Bottom - r.Top, SWP_NOZORDER | SWP_NOACTIVATE);
-            }
-            if (other->toolId) {
-                toolTip_.MoveTool(other->toolId, ToRect(r));
-            }
-            break;
         }
+    }
+}
+
+// A control's window and tooltip go where its rectangle now puts them in the form.
+void FormWindow::Reposition(FormControl& c) {
+    const PixelRect r = c.InForm();
+    if (c.hwnd) {
+        SetWindowPos(c.hwnd, nullptr, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (c.toolId) {
+        toolTip_.MoveTool(c.toolId, ToRect(r));
     }
 }
 

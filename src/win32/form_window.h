@@ -54,6 +54,7 @@ class FormWindow {
     bool HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void CreateControl(const ControlDesign& design);
     void MakeFont(FormControl& control);
+    void Reposition(FormControl& control);
     void FitLabel(FormControl& label);
     void Invalidate(const FormControl& control);
     HBRUSH BrushBehind(const FormControl& control) const;

@@ -42,8 +42,10 @@ Picture PictureCache::FineVersion(int resource, SIZE size, int dpi) {
             return it->second;
         }
     }
-    // Loaded once more: the sheet keeps no bitmap of its own per picture.
-    HBITMAP loaded = LoadBitmapA(instance_, MAKEINTRESOURCEA(resource));
+    // A large picture keeps its bitmap; one on the sheet is loaded once more.
+    const auto kept = bitmaps_.find(Key(resource, 0));
+    HBITMAP loaded = kept != bitmaps_.end() ? kept->second.Get()
+                                            : LoadBitmapA(instance_, MAKEINTRESOURCEA(resource));
     if (!loaded) {
         return Picture{};
     }
@@ -52,7 +54,9 @@ Picture PictureCache::FineVersion(int resource, SIZE size, int dpi) {
     if (!doubled) {
         fine = Scaled(loaded, size, resource, dpi);
     }
-    DeleteObject(loaded);
+    if (kept == bitmaps_.end()) {
+        DeleteObject(loaded);
+    }
     pictures_[Key(resource, doubled ? 1 : dpi)] = fine;
     return fine;
 }

@@ -202,7 +202,8 @@ void Win32Toolkit::RescaleForm(const FormDesign& d) {
     form->Rescale(d);
     for (const auto& c : form->Controls()) {
         if (c->pictureResource) {
-            form->SetPicture(*c, c->pictureResource, pictures_.Get(c->pictureResource, d.dpi));
+            form->SetPicture(*c, c->pictureResource,
+                             pictures_.Get(c->pictureResource, form->Dpi()));
         }
     }
 }

@@ -5,7 +5,16 @@ namespace {
 template <typename Function> Function Lookup(const char* module, const char* name) {
     HMODULE loaded = GetModuleHandleA(module); // loaded once, then found
     if (!loaded) {
-        loaded = LoadLibraryA(module);
+        // From the system's folder only: a DLL of that name beside the program (in Downloads,
+        // say) must never be the one loaded.
+        char path[MAX_PATH + 32] = {};
+        const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) {
+            return nullptr;
+        }
+        lstrcatA(path, "\\");
+        lstrcatA(path, module);
+        loaded = LoadLibraryA(path);
     }
     return loaded
                ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(loaded, name)))
@@ -15,6 +24,7 @@ template <typename Function> Function Lookup(const char* module, const char* nam
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using EnableNonClientDpiScalingFn = BOOL(WINAPI*)(HWND);
 
 constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
@@ -37,6 +47,13 @@ int WindowDpi(HWND window, int fallback) {
         return static_cast<int>(x);
     }
     return fallback;
+}
+
+void ScaleNonClientArea(HWND window) {
+    if (const auto enable =
+            Lookup<EnableNonClientDpiScalingFn>("user32.dll", "EnableNonClientDpiScaling")) {
+        enable(window);
+    }
 }
 
 RECT OuterForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi) {

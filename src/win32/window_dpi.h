@@ -7,6 +7,9 @@
 
 // The dots per inch the system draws the window at now; fallback where it cannot tell.
 int WindowDpi(HWND window, int fallback);
+// Has the system draw the window's title bar and borders at its monitor's scale, as it always
+// does from Windows 10 1703 on; Windows 10 1607 must be asked while the window is being made.
+void ScaleNonClientArea(HWND window);
 // The outer rectangle of a window whose client area is `client`, at this resolution.
 RECT OuterForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi);
 // The message the system sends a window whose monitor's resolution has changed.

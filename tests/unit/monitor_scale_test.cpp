@@ -79,6 +79,26 @@ TEST_F(TwoScales, ThePaletteOpensAtTheLaunchersScaleAndFlipsByItsSizeThere) {
     // Past the primary screen's width, so flipped left of the launcher by its whole width.
     EXPECT_EQ(palette.Right, 1987);
     EXPECT_EQ(palette.Top, 87);
+    // Dragged between the screens, it takes its own size at each, not the system's guess.
+    toolkit.DragTo(FormId::Smilies, {1000, 100, 1304, 468});
+    EXPECT_EQ(Rect(FormId::Smilies), (PixelRect{1051, 161, 1254, 406})); // 202 wide linearly
+    toolkit.DragTo(FormId::Smilies, {1500, 100, 1703, 345});
+    EXPECT_EQ(Height(Rect(FormId::Smilies)), 368) << "linearly scaled it would be 367";
+}
+
+// Docked just inside a 150 % screen left of the primary one, the launcher would grow back over
+// the edge at 150 %; it goes wholly onto the screen that gave it that scale instead.
+TEST(MonitorScale, AtTheEdgeBetweenScalesTheLauncherSettlesOnTheScreenThatGaveItItsScale) {
+    World w;
+    w.toolkit.monitors = {{0, 0, 1280, 960}, {-1280, 0, 0, 960}};
+    w.toolkit.monitorDpis = {96, 144};
+    const Hwnd im = w.windows.AddTopLevel("IMClass", {-1000, 200, 0, 800});
+    w.windows.AddChild(im, "RICHEDIT", "", {-990, 600, -30, 700});
+    w.program.Start();
+    w.program.frmMain.Timer1_Timer();
+    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{-78, 700 - 76, 0, 700}));
+    EXPECT_EQ(w.program.frmMain.Dpi(), 144);
+    EXPECT_EQ(w.toolkit.dpis[FormId::Main], 144) << "as the system has it";
 }
 
 // A form the system makes at another scale than the program started with (the user changed
