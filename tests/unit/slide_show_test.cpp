@@ -84,6 +84,22 @@ TEST_F(SlideShow, ScrollsPausesResumesAndRestartsAfterClosingButNotWhenTypedAgai
     EXPECT_TRUE(show().Scrolling());
 }
 
+// Moved onto a 150 % monitor, the strip keeps its size on the screen and scrolls on from where
+// it was.
+TEST_F(SlideShow, AtAnotherScaleTheStripKeepsItsSizeAndGoesOnFromWhereItWas) {
+    Type(kHidden);
+    show().Timer1_Timer();
+    show().Timer1_Timer();
+    FormEvent moved{EventKind::DpiChanged};
+    moved.dpi = 144;
+    moved.suggested = toolkit.rects[FormId::SlideShow];
+    program.Dispatch(FormId::SlideShow, moved);
+    const std::string strip = "Rect frmSlideShow." + std::to_string(SlideShowControls::Image1);
+    EXPECT_EQ(toolkit.CallsStartingWith(strip).back(), strip + "(0) -6,0,2154,150");
+    show().Timer1_Timer();
+    EXPECT_EQ(toolkit.CallsStartingWith(strip).back(), strip + "(0) -9,0,2151,150");
+}
+
 TEST_F(SlideShow, ClosingThePaletteClosesItAndTheSequenceOpensItAgain) {
     Type(kHidden);
     program.frmMain.Image1_Click();
