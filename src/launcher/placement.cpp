@@ -42,9 +42,7 @@ void FrmMain::OpenPalette() {
     const Twips screenHeight = ScreenHeight(screen);
     // Moved onto a monitor of another scale, the palette changes its size there: it is placed
     // once more by the size it has now.
-    for (int pass = 0; pass < 2; ++pass) {
-        const Twips width = palette.Width();
-        const Twips height = palette.Height();
+    palette.PlaceBySize([&] {
         // Each size and position is read afresh: the user may have moved either window.
         if (palette.Width() + Left() > screenWidth) {
             palette.SetLeft(Left() - palette.Width());
@@ -56,10 +54,7 @@ void FrmMain::OpenPalette() {
         } else {
             palette.SetTop(Top());
         }
-        if (palette.Width() == width && palette.Height() == height) {
-            break;
-        }
-    }
+    });
     // On a small screen, or beside the taskbar, the flipped palette could still run off it.
     palette.MoveInside(WorkArea());
 }

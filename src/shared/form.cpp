@@ -124,7 +124,7 @@ void Form::PlaceAtStart(FormId owner) {
                                ? toolkit_.FormRect(owner)
                                : PixelRect{0, 0, screen.widthPixels, screen.heightPixels};
     // Centred on a monitor of another scale, it changes its size there and is centred again.
-    for (int pass = 0; pass < 2; ++pass) {
+    PlaceBySize([&] {
         const PixelRect r = toolkit_.FormRect(id_);
         const int width = r.Right - r.Left;
         const int height = r.Bottom - r.Top;
@@ -132,11 +132,7 @@ void Form::PlaceAtStart(FormId owner) {
         const int top = (area.Top + area.Bottom - height) / 2;
         const PixelRect centred{left, top, left + width, top + height};
         MoveTo(KeepInside(centred, toolkit_.WorkArea(centred)));
-        const PixelRect now = toolkit_.FormRect(id_);
-        if (now.Right - now.Left == width && now.Bottom - now.Top == height) {
-            break;
-        }
-    }
+    });
 }
 
 PixelRect Form::WorkArea() {

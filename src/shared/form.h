@@ -41,6 +41,19 @@ class Form {
     void SetTop(Twips top);
     // The form's dots per inch: its monitor's, which its design and layout are drawn at.
     int Dpi() const { return dpi_; }
+    // Places the form by its size, and once more when that changed its size, as a move onto a
+    // monitor of another scale does.
+    template <typename Place> void PlaceBySize(Place place) {
+        for (int pass = 0; pass < 2; ++pass) {
+            const PixelRect before = toolkit_.FormRect(id_);
+            place();
+            const PixelRect after = toolkit_.FormRect(id_);
+            if (after.Right - after.Left == before.Right - before.Left &&
+                after.Bottom - after.Top == before.Bottom - before.Top) {
+                break;
+            }
+        }
+    }
     // The work area of the screen the form is on, or nearest to.
     PixelRect WorkArea();
     // Moves the form, if need be, so that all of it lies inside the area.
