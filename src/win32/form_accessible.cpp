@@ -68,10 +68,16 @@ void SetChild(VARIANT* out, long childId) {
     out->lVal = childId;
 }
 
+} // namespace
+
 class FormAccessible final : public IAccessible {
   public:
     FormAccessible(HWND hwnd, IAccessible* standard) : hwnd_(hwnd), standard_(standard) {}
     ~FormAccessible() { standard_->Release(); }
+
+    // The form's window is going: from now on every question is answered with an error, even
+    // if a new window should come to have the same handle.
+    void Disconnect() { hwnd_ = nullptr; }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -432,7 +438,7 @@ class FormAccessible final : public IAccessible {
         HWND windowed = nullptr;        // windowed ones
     };
 
-    FormWindow* Form() const { return FormWindow::FromHandle(hwnd_); }
+    FormWindow* Form() const { return hwnd_ ? FormWindow::FromHandle(hwnd_) : nullptr; }
 
     // A child as the answer to a question: a text box's own object, or the child id.
     static HRESULT Answer(FormWindow& form, int childId, VARIANT* out) {
@@ -525,20 +531,48 @@ class FormAccessible final : public IAccessible {
     IAccessible* standard_;
 };
 
-} // namespace
-
 LRESULT AnswerGetObject(HWND form, WPARAM wParam, LPARAM lParam) {
-    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) {
+    FormWindow* window = FormWindow::FromHandle(form);
+    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) || !window) {
         return 0;
     }
-    IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(form, OBJID_CLIENT, IID_IAccessible,
-                                         reinterpret_cast<void**>(&standard))) ||
-        !standard) {
-        return 0;
+    return window->Accessible().Answer(form, wParam);
+}
+
+LRESULT FormAccessibleObject::Answer(HWND form, WPARAM wParam) {
+    if (!object_) {
+        IAccessible* standard = nullptr;
+        if (FAILED(CreateStdAccessibleObject(form, OBJID_CLIENT, IID_IAccessible,
+                                             reinterpret_cast<void**>(&standard))) ||
+            !standard) {
+            return 0;
+        }
+        object_ = new FormAccessible(form, standard);
+        // A marshal kept in a table holds the stub until the form goes; without it each
+        // reader's last release would free the stub and the next question make it anew.
+        if (SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, &stubKept_)) &&
+            FAILED(CoMarshalInterface(stubKept_, IID_IAccessible, object_, MSHCTX_LOCAL, nullptr,
+                                      MSHLFLAGS_TABLESTRONG))) {
+            stubKept_->Release();
+            stubKept_ = nullptr;
+        }
     }
-    auto* object = new FormAccessible(form, standard);
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, object);
-    object->Release();
-    return result;
+    return LresultFromObject(IID_IAccessible, wParam, object_);
+}
+
+void FormAccessibleObject::Release() {
+    if (!object_) {
+        return;
+    }
+    object_->Disconnect();
+    // Readers that still hold the object are cut off at once, without waiting for their calls.
+    CoDisconnectObject(object_, 0);
+    if (stubKept_) {
+        stubKept_->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+        CoReleaseMarshalData(stubKept_);
+        stubKept_->Release();
+        stubKept_ = nullptr;
+    }
+    object_->Release();
+    object_ = nullptr;
 }

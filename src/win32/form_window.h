@@ -1,4 +1,5 @@
 #pragma once
+#include "form_accessible.h"
 #include "form_control.h"
 #include "form_tooltip.h"
 #include "shared/accessible_children.h"
@@ -47,6 +48,7 @@ class FormWindow {
     const std::vector<AccessibleChild>& AccessibleChildren() const { return accessibleChildren_; }
     // The windowless control shown at a point of the client area, if any.
     FormControl* HitTest(POINT p);
+    FormAccessibleObject& Accessible() { return accessible_; }
 
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -82,4 +84,6 @@ class FormWindow {
     HWND focusOnReturn_ = nullptr; // the control that had the focus when the form went inactive
     std::vector<AccessibleChild> accessibleChildren_;
     FormControl* highlighted_ = nullptr;
+    // Last, so that it goes first, right after the window: readers are cut off from it then.
+    FormAccessibleObject accessible_;
 };

@@ -173,6 +173,29 @@ TEST_F(Accessibility, DefaultActionTypesTheCodeAndAPointFindsItsPicture) {
               "child 21 name=" + TestHoverText(20));
 }
 
+// A screen reader asking again and again gets the form's one object, not a new one each time;
+// one that keeps it past the form's end gets errors, and the form loaded again a new object.
+TEST_F(Accessibility, AFormIsOneObjectForItsLife) {
+    FizzmoApp app(FizzmoApp::Setup{true, TestCodesFile()});
+    app.OpenPalette();
+    WineProcess reader =
+        WineProcess::Start(WindowsProgram("msaa_probe"), {"hold", "Smilies", "60"});
+    const auto said = [&](const std::string& what) {
+        return WaitUntil([&] { return reader.Stdout().find(what) != std::string::npos; }, 30s);
+    };
+    ASSERT_TRUE(said("held ")) << reader.Stdout();
+    EXPECT_TRUE(said("held same=1 children=66")) << reader.Stdout();
+    Key("Escape");
+    ASSERT_TRUE(WaitWindowHidden("Smilies"));
+    ASSERT_TRUE(said("gone ")) << reader.Stdout();
+    const bool disconnected = reader.Stdout().find("gone hr=0x80010108") != std::string::npos ||
+                              reader.Stdout().find("gone hr=0x800401fd") != std::string::npos;
+    EXPECT_TRUE(disconnected) << reader.Stdout();
+    app.OpenPalette();
+    EXPECT_TRUE(said("again fresh=1 children=66")) << reader.Stdout();
+    EXPECT_EQ(reader.Wait(10s), 0) << reader.Stdout();
+}
+
 TEST_F(Accessibility, TheLauncherIsOneButtonThatOpensThePalette) {
     FizzmoApp app;
     WaitVisibleWindow("");

@@ -8,6 +8,13 @@
 //   msaa_probe point X Y             the object at a screen point: "child I name=..."
 //   msaa_probe watch SECONDS         prints "watching", then "focus child=I name=..." for each
 //                                    focus event of the program's windows
+//   msaa_probe hold TITLE SECONDS    asks for the form's object twice and keeps the first while
+//                                    the form goes and comes back, telling what it sees:
+//     held same=0|1 children=N       whether both answers are one object (COM identity)
+//     gone hr=0x..                   the kept object asked again once the form has gone
+//     again fresh=0|1 children=N     the form's object once it is back, and the kept one
+//   msaa_probe soak TITLE CYCLES     object, child count, release, CYCLES times, as a screen
+//                                    reader polls: "cycles=N failed=F ms=T" (progress each 1000)
 // TITLE "" is the launcher, the visible form window without a title.
 #include <windows.h>
 
@@ -58,13 +65,18 @@ BOOL CALLBACK EachTop(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
-IAccessible* ClientOf(const std::string& title) {
+HWND Visible(const std::string& title) {
     Search search{title};
     EnumWindows(EachTop, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+IAccessible* ClientOf(const std::string& title) {
+    HWND form = Visible(title);
     IAccessible* object = nullptr;
-    if (!search.found ||
-        FAILED(AccessibleObjectFromWindow(search.found, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+    if (!form ||
+        FAILED(AccessibleObjectFromWindow(form, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
         std::printf("no accessible object for \"%s\"\n", title.c_str());
         std::exit(1);
     }
@@ -185,6 +197,89 @@ int Watch(int seconds) {
     return 0;
 }
 
+// Proxies of one object share its identity: the IUnknown they answer is the same pointer.
+bool SameObject(IAccessible* a, IAccessible* b) {
+    IUnknown* ua = nullptr;
+    IUnknown* ub = nullptr;
+    a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&ua));
+    b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&ub));
+    const bool same = ua && ua == ub;
+    if (ua) {
+        ua->Release();
+    }
+    if (ub) {
+        ub->Release();
+    }
+    return same;
+}
+
+bool WaitFor(bool shown, const std::string& title, DWORD end) {
+    while ((Visible(title) != nullptr) != shown) {
+        if (GetTickCount() > end) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+int Hold(const std::string& title, int seconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+    IAccessible* kept = ClientOf(title);
+    IAccessible* second = ClientOf(title);
+    long count = 0;
+    second->get_accChildCount(&count);
+    std::printf("held same=%d children=%ld\n", SameObject(kept, second) ? 1 : 0, count);
+    std::fflush(stdout);
+    second->Release();
+    int status = 1;
+    if (WaitFor(false, title, end)) {
+        count = 0;
+        const HRESULT hr = kept->get_accChildCount(&count);
+        std::printf("gone hr=0x%lx\n", static_cast<unsigned long>(hr));
+        std::fflush(stdout);
+        if (WaitFor(true, title, end)) {
+            IAccessible* again = ClientOf(title);
+            count = 0;
+            again->get_accChildCount(&count);
+            std::printf("again fresh=%d children=%ld\n", SameObject(kept, again) ? 0 : 1, count);
+            again->Release();
+            status = 0;
+        }
+    }
+    kept->Release();
+    return status;
+}
+
+int Soak(const std::string& title, long cycles) {
+    HWND form = Visible(title);
+    if (!form) {
+        std::printf("no window \"%s\"\n", title.c_str());
+        return 1;
+    }
+    const DWORD start = GetTickCount();
+    long failed = 0;
+    for (long i = 1; i <= cycles; ++i) {
+        IAccessible* object = nullptr;
+        long count = 0;
+        if (FAILED(AccessibleObjectFromWindow(form, static_cast<DWORD>(OBJID_CLIENT),
+                                              IID_IAccessible,
+                                              reinterpret_cast<void**>(&object))) ||
+            !object || FAILED(object->get_accChildCount(&count))) {
+            ++failed;
+        }
+        if (object) {
+            object->Release();
+        }
+        if (i % 1000 == 0 || i == cycles) {
+            std::printf("cycles=%ld failed=%ld ms=%lu\n", i, failed,
+                        static_cast<unsigned long>(GetTickCount() - start));
+            std::fflush(stdout);
+        }
+    }
+    return failed ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -214,6 +309,10 @@ int main(int argc, char** argv) {
         }
     } else if (command == "watch" && argc == 3) {
         status = Watch(std::atoi(argv[2]));
+    } else if (command == "hold" && argc == 4) {
+        status = Hold(argv[2], std::atoi(argv[3]));
+    } else if (command == "soak" && argc == 4) {
+        status = Soak(argv[2], std::atol(argv[3]));
     }
     std::fflush(stdout);
     CoUninitialize();
