@@ -14,6 +14,10 @@ void Program::Start() {
 }
 
 void Program::Dispatch(FormId form, const FormEvent& event) {
+    // The last moments the window the user was working in is still in the foreground.
+    if (event.kind == EventKind::HotKey || event.kind == EventKind::MouseActivate) {
+        workingWindow.Notice(ports.windows, ports.windows.GetForegroundWindow());
+    }
     Form& target = FormOf(form);
     if (target.Loaded()) {
         target.Receive(event);

@@ -9,6 +9,7 @@
 #include "shared/settings_store.h"
 #include "shared/toolkit.h"
 #include "shared/window_system.h"
+#include "shared/working_window.h"
 
 struct Ports {
     WindowSystem& windows;
@@ -37,4 +38,5 @@ class Program {
     FrmSlideShow frmSlideShow;
     // Keys typed into the palette's text box since the last check; kept for the whole run.
     std::int16_t KeyCount = 0;
+    WorkingWindow workingWindow;
 };

@@ -49,6 +49,7 @@ FormDesign FrmMain::Design() const {
                    {mnuSendOnClick, "SendOnClick"},
                    {mnuStickToPM, "Stick To PM"},
                    {mnuKeepOpen, "Keep Open"},
+                   {mnuAnyWindow, "Type Into Any Window"},
                    {mnusep1, "-"},
                    {mnuAbout, "About"},
                    {mnuExit, "Exit"}};
@@ -115,6 +116,7 @@ void FrmMain::Form_Load() {
     SetChecked(mnuStickToPM, o.StickToPM);
     SetChecked(mnuSendOnClick, o.SendOnClick);
     SetChecked(mnuKeepOpen, o.KeepOpen);
+    SetChecked(mnuAnyWindow, o.AnyWindow);
     if (o.StickToPM == VbFalse) {
         // Where it was left on the screen, also when the display's scale has changed since.
         const int savedDpi = LoadPositionDpi(program_.ports.store);
@@ -134,9 +136,11 @@ void FrmMain::Form_Load() {
 }
 
 // A second start asks for the launcher: wherever it had got to, it comes into reach, in front.
+// While the About box is open the launcher takes no input, so the box is what comes forward
+// (it is loaded only while shown modal).
 void FrmMain::ShowAgain() {
     MoveInside(WorkArea());
-    toolkit().BringForward(FormId::Main);
+    toolkit().BringForward(program_.frmAbout.Loaded() ? FormId::About : FormId::Main);
 }
 
 void FrmMain::Form_Unload() {
@@ -184,6 +188,9 @@ void FrmMain::MenuItem_Click(int item) {
     case mnuKeepOpen:
         mnuKeepOpen_Click();
         break;
+    case mnuAnyWindow:
+        mnuAnyWindow_Click();
+        break;
     case mnuAbout:
         mnuAbout_Click();
         break;
@@ -224,6 +231,10 @@ void FrmMain::mnuStickToPM_Click() {
 
 void FrmMain::mnuKeepOpen_Click() {
     ToggleSwitch(mnuKeepOpen, program_.Options.KeepOpen);
+}
+
+void FrmMain::mnuAnyWindow_Click() {
+    ToggleSwitch(mnuAnyWindow, program_.Options.AnyWindow);
 }
 
 void FrmMain::mnuAbout_Click() {

@@ -14,6 +14,7 @@ enum : int {
     mnuSendOnClick,
     mnuStickToPM,
     mnuKeepOpen,
+    mnuAnyWindow,
     mnusep1,
     mnuAbout,
     mnuExit,
@@ -36,6 +37,7 @@ class FrmMain final : public Form {
     void mnuSendOnClick_Click();
     void mnuStickToPM_Click();
     void mnuKeepOpen_Click();
+    void mnuAnyWindow_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
     void Command1_Click();

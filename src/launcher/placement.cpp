@@ -1,5 +1,5 @@
 // Opening the palette at the launcher, flipped to the launcher's other side where it would
-// run past the right or bottom edge of the screen.
+// run past the right or bottom edge of the launcher's screen.
 #include "frm_main.h"
 
 #include "program.h"
@@ -20,7 +20,7 @@ void FrmMain::Image1_Click() {
 }
 
 // From anywhere: opens the palette as a click on the picture does, with the keyboard highlight
-// on the first picture; pressed again while the palette is shown, hides it.
+// on the picture picked last; pressed again while the palette is shown, hides it.
 void FrmMain::HotKey_Press() {
     FrmSmilies& palette = program_.frmSmilies;
     if (program_.frmAbout.Visible() || menuOpen_) {
@@ -31,25 +31,28 @@ void FrmMain::HotKey_Press() {
         return;
     }
     OpenPalette();
-    palette.Highlight(0);
+    // As emoji panels do: the same emoticon again is the hot key and Enter.
+    palette.Highlight(palette.LastPicked());
 }
 
 void FrmMain::OpenPalette() {
     FrmSmilies& palette = program_.frmSmilies;
     palette.Show(FormId::Main);
+    // The flips go by the screen the launcher is on, all of it, as on a single screen.
     const ScreenMetrics screen = toolkit().Screen();
-    const Twips screenWidth = ScreenWidth(screen);
-    const Twips screenHeight = ScreenHeight(screen);
+    const PixelRect monitor = toolkit().MonitorRect(toolkit().FormRect(FormId::Main));
+    const Twips screenRight = TwipsX(monitor.Right, screen);
+    const Twips screenBottom = TwipsY(monitor.Bottom, screen);
     // Moved onto a monitor of another scale, the palette changes its size there: it is placed
     // once more by the size it has now.
     palette.PlaceBySize([&] {
         // Each size and position is read afresh: the user may have moved either window.
-        if (palette.Width() + Left() > screenWidth) {
+        if (palette.Width() + Left() > screenRight) {
             palette.SetLeft(Left() - palette.Width());
         } else {
             palette.SetLeft(Left());
         }
-        if (palette.Height() + Top() > screenHeight) {
+        if (palette.Height() + Top() > screenBottom) {
             palette.SetTop(Top() - palette.Height());
         } else {
             palette.SetTop(Top());

@@ -3,6 +3,7 @@
 #include "palette/code_file_text.h"
 #include "palette/grid.h"
 #include "program.h"
+#include "shared/key_typist.h"
 #include "shared/typist.h"
 #include "shared/window_utils.h"
 
@@ -81,7 +82,7 @@ FormDesign FrmSmilies::Design() const {
 void FrmSmilies::OnEvent(const FormEvent& e) {
     switch (e.kind) {
     case EventKind::MouseMove:
-        if (e.control == smiley) {
+        if (PointerMoved(e) && e.control == smiley) {
             smiley_MouseMove(e.index);
         }
         break;
@@ -185,6 +186,21 @@ void FrmSmilies::SetBorder(int index, int style) {
     }
 }
 
+void FrmSmilies::Form_Show() {
+    pointer_ = toolkit().PointerPosition();
+}
+
+bool FrmSmilies::PointerMoved(const FormEvent& move) {
+    if (!move.pointer) {
+        return true; // a screen reader's hover
+    }
+    if (*move.pointer == pointer_) {
+        return false;
+    }
+    pointer_ = *move.pointer;
+    return true;
+}
+
 void FrmSmilies::smiley_MouseMove(int index) {
     Highlight(index);
 }
@@ -212,19 +228,31 @@ void FrmSmilies::smiley_Click(int index) {
     if (index < 0 || index >= kSmileyCount) {
         return;
     }
+    lastPicked_ = index;
+    WindowSystem& windows = program_.ports.windows;
+    const std::string& code = SmileyCodes[static_cast<std::size_t>(index)];
+    const bool anyWindow = program_.Options.AnyWindow == VbTrue;
+    const Hwnd working = anyWindow ? program_.workingWindow.Current(windows) : 0;
     IMTarget typedInto;
-    const TypingOutcome outcome =
-        TypeIntoIMWindow(program_.ports.windows, program_.Options,
-                         SmileyCodes[static_cast<std::size_t>(index)], &typedInto);
+    TypingOutcome outcome;
+    if (working == 0) {
+        outcome = TypeIntoIMWindow(windows, program_.Options, code, &typedInto);
+    } else if (GetWindowClassName(windows, working) == "IMClass") {
+        outcome = TypeIntoIMWindowOf(windows, program_.Options, working, code, &typedInto);
+    } else {
+        outcome = TypeAsKeyboard(windows, program_.Options, working, UnicodeCode(index));
+    }
     if (outcome == TypingOutcome::NotAnswering) {
-        // Clicks made while the messenger kept us waiting must not type codes once it wakes.
+        // Clicks made while the window kept us waiting must not type codes once it wakes.
         toolkit().DiscardMouseInput();
         toolkit().Beep();
+    } else if (outcome == TypingOutcome::NothingTyped && anyWindow && !code.empty()) {
+        toolkit().Beep(); // nowhere to type: the user expected it to go somewhere
     }
     if (program_.Options.KeepOpen != VbTrue) {
         Hide();
         // The user goes on typing into the conversation without clicking it first.
-        if (outcome == TypingOutcome::Typed) {
+        if (outcome == TypingOutcome::Typed && typedInto.window != 0) {
             ReturnToConversation(program_.ports.windows, typedInto.window, typedInto.inputBox);
         }
     }

@@ -35,8 +35,14 @@ class FrmSmilies final : public Form {
     // text box shows its hover text.
     void Highlight(int index);
     int Highlighted() const { return highlight_; }
+    // The picture picked last in this run, the first before any pick.
+    int LastPicked() const { return lastPicked_; }
 
     const SmileyTable& Codes() const { return SmileyCodes; }
+    // The picture's code as UTF-8 text, for typing as keys.
+    const std::string& UnicodeCode(int index) const {
+        return SmileyCodes[static_cast<std::size_t>(index)];
+    }
     int BorderStyle(int index) const { return borders_[static_cast<std::size_t>(index)]; }
     const std::string& Text1Text() const { return text1_; }
     std::int16_t KeySum = 0;
@@ -46,11 +52,15 @@ class FrmSmilies final : public Form {
     void Form_Load() override;
     void Form_Unload() override;
     void Form_DpiChanged() override;
+    void Form_Show() override;
 
   private:
     // The grid, its frames and the form's size, at the form's resolution.
     void PlaceGrid();
     void SetBorder(int index, int style);
+    // Whether the pointer really moved: a window appearing or changing under a pointer at rest
+    // reports a move too, and that must not take the highlight from the keys.
+    bool PointerMoved(const FormEvent& move);
 
     Program& program_;
     SmileyTable SmileyCodes;
@@ -58,4 +68,6 @@ class FrmSmilies final : public Form {
     std::array<int, kSmileyCount> borders_{};
     std::string text1_;
     int highlight_ = kNoHighlight;
+    int lastPicked_ = 0;
+    PixelPoint pointer_{}; // where the pointer was last seen: at the showing or a move since
 };

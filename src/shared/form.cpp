@@ -38,6 +38,7 @@ void Form::ChangeDpi(const FormEvent& event) {
         Want(event.dpi, moveTarget_);
     } else if (toolkit_.OnSomeScreen(event.suggested)) {
         Want(event.dpi, event.suggested);
+        wantedSuggested_ = true;
     } else {
         Want(event.dpi, toolkit_.FormRect(id_));
     }
@@ -49,6 +50,7 @@ void Form::ChangeDpi(const FormEvent& event) {
 void Form::Want(int dpi, const PixelRect& place) {
     wantedDpi_ = dpi;
     wantedPlace_ = place;
+    wantedSuggested_ = false;
     // The monitor that gives it this scale: the one it stands on now, when the system tells it.
     wantedArea_ = toolkit_.WorkArea(toolkit_.FormRect(id_));
 }
@@ -57,6 +59,7 @@ void Form::SettleDpi(bool laidOut) {
     rescaling_ = true;
     for (int pass = 0; pass < 3 && wantedDpi_ != dpi_; ++pass) {
         const PixelRect area = wantedArea_;
+        const bool suggested = wantedSuggested_;
         Rescale(wantedDpi_, wantedPlace_.Left, wantedPlace_.Top);
         if (laidOut) {
             Form_DpiChanged();
@@ -65,6 +68,9 @@ void Form::SettleDpi(bool laidOut) {
         // goes wholly onto the one that gave it this scale, instead of back and forth.
         if (wantedDpi_ != dpi_) {
             MoveTo(KeepInside(toolkit_.FormRect(id_), area));
+        } else if (suggested) {
+            // Any program can send a suggestion, also one that barely touches the screen.
+            MoveInside(area);
         }
     }
     rescaling_ = false;
@@ -97,6 +103,7 @@ void Form::Show(FormId owner) {
     if (loaded_) { // Form_Load may have unloaded it again
         PlaceAtStart(owner);
         visible_ = true;
+        Form_Show();
         toolkit_.ShowForm(id_, owner);
     }
 }

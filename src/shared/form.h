@@ -64,6 +64,8 @@ class Form {
     virtual FormDesign Design() const = 0;
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // The form is about to be shown, or brought forward when it is shown already.
+    virtual void Form_Show() {}
     // The form has been drawn anew at another resolution: what Form_Load laid out goes again.
     virtual void Form_DpiChanged() {}
 
@@ -92,10 +94,11 @@ class Form {
     StartPosition start_ = StartPosition::Manual;
     bool placedAtStart_ = false;
     int dpi_ = 96;
-    int moving_ = 0;          // moves of the program's own under way
-    PixelRect moveTarget_{};  // where the latest of them puts the form
-    bool rescaling_ = false;  // a change of resolution is being carried out
-    int wantedDpi_ = 0;       // the resolution the system has given the form last
-    PixelRect wantedPlace_{}; // and where the form goes with it
-    PixelRect wantedArea_{};  // the work area of the monitor that gave it
+    int moving_ = 0;               // moves of the program's own under way
+    PixelRect moveTarget_{};       // where the latest of them puts the form
+    bool rescaling_ = false;       // a change of resolution is being carried out
+    int wantedDpi_ = 0;            // the resolution the system has given the form last
+    PixelRect wantedPlace_{};      // and where the form goes with it
+    PixelRect wantedArea_{};       // the work area of the monitor that gave it
+    bool wantedSuggested_ = false; // the place is the one the system suggested
 };

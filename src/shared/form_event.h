@@ -1,6 +1,8 @@
 #pragma once
 #include "window_system.h"
 
+#include <optional>
+
 enum class EventKind {
     MouseDown,
     MouseUp,
@@ -15,10 +17,11 @@ enum class EventKind {
     Deactivate,
     LostFocus,
     CloseRequest,
-    EndSession,   // the user is logging off or the system is shutting down
-    AnotherStart, // the program was started again while running
-    HotKey,       // the user pressed the program's hot key, wherever the focus was
-    DpiChanged,   // the form's monitor has another resolution now: dragged there, or rescaled
+    EndSession,    // the user is logging off or the system is shutting down
+    AnotherStart,  // the program was started again while running
+    HotKey,        // the user pressed the program's hot key, wherever the focus was
+    MouseActivate, // a press on the inactive form, before the form takes the foreground
+    DpiChanged,    // the form's monitor has another resolution now: dragged there, or rescaled
 };
 
 inline constexpr int kLeftButton = 1;
@@ -52,6 +55,9 @@ struct FormEvent {
     int x = 0;
     int y = 0;
     int keyAscii = 0;
+    // MouseMove: where the pointer is on the screen; none when nothing moved it (a screen
+    // reader's hover).
+    std::optional<PixelPoint> pointer{};
     int keyCode = 0;       // KeyDown
     int dpi = 0;           // DpiChanged: the new dots per inch
     PixelRect suggested{}; // DpiChanged: where the system would have the form, at its new size

@@ -8,8 +8,8 @@ namespace {
 
 constexpr std::int32_t kDefaultPosition = 100;
 
-VbBool ReadSwitch(SettingsStore& store, const char* key) {
-    return ToVbBool(store.GetSetting(kSettingsApp, kSettingsSection, key, "T") == "T");
+VbBool ReadSwitch(SettingsStore& store, const char* key, const char* byDefault = "T") {
+    return ToVbBool(store.GetSetting(kSettingsApp, kSettingsSection, key, byDefault) == "T");
 }
 
 void WriteSwitch(SettingsStore& store, const char* key, VbBool value) {
@@ -40,6 +40,8 @@ void LoadOptions(OptionsRecord& options, SettingsStore& store) {
     options.SendOnClick = ReadSwitch(store, "SendOnCLick");
     options.StickToPM = ReadSwitch(store, "StickToPM");
     options.KeepOpen = ReadSwitch(store, "KeepOpen");
+    // Newer than the others: off unless the user turned it on.
+    options.AnyWindow = ReadSwitch(store, "AnyWindow", "F");
     options.SavedLeft =
         ParseSavedPosition(store.GetSetting(kSettingsApp, kSettingsSection, "Left", "100"));
     options.SavedTop =
@@ -52,6 +54,7 @@ void SaveOptions(OptionsRecord& options, SettingsStore& store, Twips launcherLef
     WriteSwitch(store, "SendOnCLick", options.SendOnClick);
     WriteSwitch(store, "StickToPM", options.StickToPM);
     WriteSwitch(store, "KeepOpen", options.KeepOpen);
+    WriteSwitch(store, "AnyWindow", options.AnyWindow);
     options.SavedLeft = RoundHalfEvenToInt32(launcherLeft.value);
     options.SavedTop = RoundHalfEvenToInt32(launcherTop.value);
     store.SaveSetting(kSettingsApp, kSettingsSection, "Left", std::to_string(options.SavedLeft));

@@ -5,12 +5,13 @@
 
 #include <cstdint>
 
-// The four switches and the launcher's last position; every field is 0 until loaded.
+// The five switches and the launcher's last position; every field is 0 until loaded.
 struct OptionsRecord {
     VbBool SendOnClick = VbFalse;
     VbBool StayOnTop = VbFalse;
     VbBool StickToPM = VbFalse;
     VbBool KeepOpen = VbFalse;
+    VbBool AnyWindow = VbFalse; // picks go to the window the user was working in
     std::int32_t SavedLeft = 0; // twips
     std::int32_t SavedTop = 0;  // twips
 };

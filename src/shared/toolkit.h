@@ -71,6 +71,10 @@ class Toolkit {
     virtual void DiscardMouseInput() = 0;
 
     virtual ScreenMetrics Screen() = 0; // the primary screen
+    // The whole of the screen nearest the rectangle, taskbar and other reserved space included.
+    virtual PixelRect MonitorRect(const PixelRect& around) = 0;
+    // Where the pointer is on the screen now.
+    virtual PixelPoint PointerPosition() = 0;
     // Whether any part of the rectangle lies on one of the screens.
     virtual bool OnSomeScreen(const PixelRect& outer) = 0;
     // The part of the screen nearest the rectangle that windows may use: without the taskbar

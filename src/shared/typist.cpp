@@ -49,8 +49,12 @@ TypingOutcome TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& optio
     if (text.empty()) {
         return TypingOutcome::NothingTyped;
     }
-    const Hwnd imWindow = FindFrontmostIMWindow(windows);
-    if (imWindow == 0) {
+    return TypeIntoIMWindowOf(windows, options, FindFrontmostIMWindow(windows), text, typedInto);
+}
+
+TypingOutcome TypeIntoIMWindowOf(WindowSystem& windows, const OptionsRecord& options, Hwnd imWindow,
+                                 std::string_view text, IMTarget* typedInto) {
+    if (text.empty() || imWindow == 0) {
         return TypingOutcome::NothingTyped;
     }
     const Hwnd inputBox = windows.FindWindowExA(imWindow, 0, "RICHEDIT", "");

@@ -33,3 +33,6 @@ struct IMTarget {
 // that received the whole text.
 TypingOutcome TypeIntoIMWindow(WindowSystem& windows, const OptionsRecord& options,
                                std::string_view text, IMTarget* typedInto = nullptr);
+// The same into this IM window's input box.
+TypingOutcome TypeIntoIMWindowOf(WindowSystem& windows, const OptionsRecord& options, Hwnd imWindow,
+                                 std::string_view text, IMTarget* typedInto = nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // An opaque native window identifier; 0 means none.
 using Hwnd = std::intptr_t;
@@ -11,6 +12,12 @@ struct PixelRect {
     std::int32_t Right = 0;
     std::int32_t Bottom = 0;
     bool operator==(const PixelRect&) const = default;
+};
+
+struct PixelPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const PixelPoint&) const = default;
 };
 
 namespace win {
@@ -29,6 +36,15 @@ inline constexpr std::uint32_t kSwpNoActivate = 0x0010;
 inline constexpr std::uint32_t kSwpShowWindow = 0x0040;
 inline constexpr std::intptr_t kVkReturn = 13;
 } // namespace win
+
+// One key press or release as a keyboard makes it: a virtual key, or a UTF-16 unit typed as
+// itself whatever the keyboard layout (vk 0).
+struct KeyInput {
+    std::uint16_t vk = 0;
+    char16_t unit = 0;
+    bool up = false;
+    bool operator==(const KeyInput&) const = default;
+};
 
 // The user32 operations that typing, dragging, topmost and docking use.
 // Results the program ignores are not returned.
@@ -62,4 +78,8 @@ class WindowSystem {
     virtual std::uint32_t GetCurrentThreadId() = 0;
     virtual bool AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) = 0;
     virtual void SetFocus(Hwnd window) = 0;
+    virtual Hwnd GetForegroundWindow() = 0;
+    // Puts the keys into the system's input stream, where the foreground window's focused
+    // control takes them as typing; gives how many went in.
+    virtual std::size_t SendInput(const std::vector<KeyInput>& keys) = 0;
 };

@@ -111,6 +111,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Raise(e);
         return 0;
     }
+    case WM_MOUSEACTIVATE:
+        Raise(FormEvent{EventKind::MouseActivate});
+        break;
     case WM_HOTKEY:
         Raise(FormEvent{EventKind::HotKey, static_cast<int>(wParam)});
         return 0;
@@ -239,11 +242,14 @@ void FormWindow::OnButtonUp(UINT message, POINT p) {
 
 void FormWindow::OnMouseMove(POINT p) {
     FormControl* c = pressed_ ? pressed_ : HitTest(p);
-    if (!c) {
-        Raise(MouseEvent(EventKind::MouseMove, nullptr, WM_MOUSEMOVE, p));
-    } else if (c->design.kind == ControlKind::Image) {
-        Raise(MouseEvent(EventKind::MouseMove, c, WM_MOUSEMOVE, p));
+    if (c && c->design.kind != ControlKind::Image) {
+        return;
     }
+    FormEvent e = MouseEvent(EventKind::MouseMove, c, WM_MOUSEMOVE, p);
+    // Where the pointer was when the move was queued: the window may have moved since.
+    const DWORD at = GetMessagePos();
+    e.pointer = PixelPoint{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    Raise(e);
 }
 
 // A picture shows its own pointer; the form and its frames and labels the form's; a button

@@ -295,12 +295,33 @@ bool Win32Toolkit::OnSomeScreen(const PixelRect& outer) {
     return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
-PixelRect Win32Toolkit::WorkArea(const PixelRect& around) {
+namespace {
+MONITORINFO MonitorNearest(const PixelRect& around) {
     const RECT r{around.Left, around.Top, around.Right, around.Bottom};
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+        info.rcMonitor = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
     }
-    return PixelRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+    return info;
+}
+
+PixelRect PixelsOf(const RECT& r) {
+    return PixelRect{r.left, r.top, r.right, r.bottom};
+}
+} // namespace
+
+PixelRect Win32Toolkit::WorkArea(const PixelRect& around) {
+    return PixelsOf(MonitorNearest(around).rcWork);
+}
+
+PixelRect Win32Toolkit::MonitorRect(const PixelRect& around) {
+    return PixelsOf(MonitorNearest(around).rcMonitor);
+}
+
+PixelPoint Win32Toolkit::PointerPosition() {
+    POINT p{};
+    GetCursorPos(&p);
+    return PixelPoint{p.x, p.y};
 }

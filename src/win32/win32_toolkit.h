@@ -58,6 +58,8 @@ class Win32Toolkit final : public Toolkit {
     ScreenMetrics Screen() override;
     bool OnSomeScreen(const PixelRect& outer) override;
     PixelRect WorkArea(const PixelRect& around) override;
+    PixelRect MonitorRect(const PixelRect& around) override;
+    PixelPoint PointerPosition() override;
 
     // For the form windows.
     void Raise(FormId form, const FormEvent& event);

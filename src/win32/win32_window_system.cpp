@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace {
 HWND ToHwnd(Hwnd h) {
     return reinterpret_cast<HWND>(h);
@@ -85,4 +87,23 @@ bool Win32WindowSystem::AttachThreadInput(std::uint32_t attach, std::uint32_t at
 
 void Win32WindowSystem::SetFocus(Hwnd window) {
     ::SetFocus(ToHwnd(window));
+}
+
+Hwnd Win32WindowSystem::GetForegroundWindow() {
+    return FromHwnd(::GetForegroundWindow());
+}
+
+std::size_t Win32WindowSystem::SendInput(const std::vector<KeyInput>& keys) {
+    std::vector<INPUT> inputs(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        INPUT& in = inputs[i];
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = keys[i].vk;
+        in.ki.wScan = keys[i].vk ? static_cast<WORD>(MapVirtualKeyA(keys[i].vk, MAPVK_VK_TO_VSC))
+                                 : static_cast<WORD>(keys[i].unit);
+        in.ki.dwFlags = (keys[i].vk ? 0 : KEYEVENTF_UNICODE) | (keys[i].up ? KEYEVENTF_KEYUP : 0);
+    }
+    return inputs.empty()
+               ? 0
+               : ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }

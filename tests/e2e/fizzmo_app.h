@@ -71,7 +71,7 @@ class FizzmoApp {
     // Right-clicks the launcher's picture and picks the item by its place.
     void ChooseMenuItem(int index);
     static constexpr int kStayOnTop = 0, kSendOnClick = 1, kStickToPM = 2, kKeepOpen = 3,
-                         kAbout = 4, kExit = 5; // the separator is not counted
+                         kAnyWindow = 4, kAbout = 5, kExit = 6; // the separator is not counted
     // Clicks the launcher's picture and waits for the palette.
     ProbeWindow OpenPalette();
 

@@ -166,6 +166,35 @@ TEST_F(Keyboard, HotKeyOpensBesideTheLauncherOnTheFirstPictureAndHidesAgain) {
     EXPECT_EQ(Setting("HotKey"), std::nullopt) << "nothing stored that the user did not set";
 }
 
+// The palette appearing under a pointer at rest is reported as a move of the pointer; it must
+// not take the highlight the hot key put on the first picture.
+TEST_F(Keyboard, TheHotKeyAndEnterTypeTheFirstPictureWhereverThePointerRests) {
+    StandIn standIn({"600,100,500,400"});
+    Start({{"SendOnCLick", "F"}, {"KeepOpen", "F"}});
+    WaitVisibleWindow("");
+    MouseMove(1000, 900);
+    Key("ctrl+shift+F8");
+    const Rect picture20 = Centre(Pictures(WaitVisibleWindow("Smilies"))[20]);
+    Key("ctrl+shift+F8");
+    ASSERT_TRUE(WaitWindowHidden("Smilies"));
+    MouseMove(picture20.x, picture20.y); // parked where picture 20 will appear
+    Key("ctrl+shift+F8");
+    WaitVisibleWindow("Smilies");
+    ASSERT_TRUE(ShowsHoverTextOf(0));
+    std::this_thread::sleep_for(500ms); // time for the move the appearing window reports
+    Key("Return");
+    EXPECT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == TestCode(0); }, 5s))
+        << CharsTyped(standIn);
+    // Moved by one pixel, the pointer hovers at once.
+    Key("ctrl+shift+F8");
+    WaitVisibleWindow("Smilies");
+    MouseMove(picture20.x + 1, picture20.y);
+    ASSERT_TRUE(ShowsHoverTextOf(20));
+    Key("Return");
+    EXPECT_TRUE(WaitUntil([&] { return CharsTyped(standIn) == TestCode(0) + TestCode(20); }, 5s))
+        << CharsTyped(standIn);
+}
+
 TEST_F(Keyboard, AHotKeyFromTheSettingsOrHeldElsewhere) {
     {
         Start({{"HotKey", "Shift+F9"}});

@@ -31,6 +31,7 @@ class FakeToolkit final : public Toolkit {
     bool prevInstance = false;
     bool hotKeyTaken = false;      // another program holds every hot key
     std::map<int, HotKey> hotKeys; // registered, by id
+    PixelPoint pointer{};          // where the user has left the pointer
     // The work areas of the screens; none given: the whole of each screen.
     std::vector<PixelRect> workAreas;
 
@@ -73,6 +74,8 @@ class FakeToolkit final : public Toolkit {
     ScreenMetrics Screen() override { return screen; }
     bool OnSomeScreen(const PixelRect& outer) override;
     PixelRect WorkArea(const PixelRect& around) override;
+    PixelRect MonitorRect(const PixelRect& around) override { return Screens()[ScreenOf(around)]; }
+    PixelPoint PointerPosition() override { return pointer; }
 
   private:
     std::vector<PixelRect> Screens() const;

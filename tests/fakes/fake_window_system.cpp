@@ -145,11 +145,22 @@ void FakeWindowSystem::GetWindowRect(Hwnd window, PixelRect& rect) {
 
 void FakeWindowSystem::SetForegroundWindow(Hwnd window) {
     calls.push_back("SetForegroundWindow(" + std::to_string(window) + ")");
+    if (windows_.count(window) && !foregroundLocked) {
+        foreground = window;
+    }
+}
+
+std::size_t FakeWindowSystem::SendInput(const std::vector<KeyInput>& sent) {
+    calls.push_back("SendInput(" + std::to_string(sent.size()) + ")");
+    const std::size_t taken = std::min(sent.size(), inputAccepted);
+    keys.insert(keys.end(), sent.begin(), sent.begin() + static_cast<long>(taken));
+    return taken;
 }
 
 std::uint32_t FakeWindowSystem::GetWindowThreadProcessId(Hwnd window) {
     calls.push_back("GetWindowThreadProcessId(" + std::to_string(window) + ")");
-    return windows_.count(window) ? kWindowsThread : 0;
+    const auto it = windows_.find(window);
+    return it == windows_.end() ? 0 : it->second.thread;
 }
 
 bool FakeWindowSystem::AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) {

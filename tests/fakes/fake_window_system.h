@@ -31,6 +31,13 @@ class FakeWindowSystem final : public WindowSystem {
     void Minimize(Hwnd window) { windows_.at(window).iconic = true; }
     // The window answers this many more messages, then stops answering.
     void HangAfter(Hwnd window, int answers) { windows_.at(window).answersLeft = answers; }
+    // The window is one of the program's own, made by its thread.
+    void MakeOwn(Hwnd window) { windows_.at(window).thread = kOwnThread; }
+
+    Hwnd foreground = 0;            // the user's foreground window; SetForegroundWindow moves it
+    bool foregroundLocked = false;  // the system refuses to change the foreground window
+    std::size_t inputAccepted = -1; // how many keys SendInput takes in
+    std::vector<KeyInput> keys;     // every key put into the input stream
 
     std::vector<std::string> calls;
     std::vector<SentMessage> messages;
@@ -55,6 +62,8 @@ class FakeWindowSystem final : public WindowSystem {
     std::uint32_t GetCurrentThreadId() override { return kOwnThread; }
     bool AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) override;
     void SetFocus(Hwnd window) override;
+    Hwnd GetForegroundWindow() override { return foreground; }
+    std::size_t SendInput(const std::vector<KeyInput>& sent) override;
 
   private:
     struct Window {
@@ -64,6 +73,7 @@ class FakeWindowSystem final : public WindowSystem {
         PixelRect rect;
         bool iconic = false;
         int answersLeft = -1; // -1: answers for ever
+        std::uint32_t thread = kWindowsThread;
     };
     std::map<Hwnd, Window> windows_;
     std::vector<Hwnd> zOrder_; // front first

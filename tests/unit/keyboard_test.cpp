@@ -190,6 +190,35 @@ TEST_F(Keyboard, HotKeyOpensWithTheFirstPictureHighlightedAndHidesAgain) {
     EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
 }
 
+// The palette appearing under a pointer at rest reports a move there; only a real move of the
+// pointer takes the highlight from the keys.
+TEST_F(Keyboard, OnlyARealMoveOfThePointerMovesTheHighlight) {
+    palette().Hide();
+    toolkit.pointer = {400, 300}; // parked over picture 20's place
+    FormEvent still{EventKind::MouseMove, SmiliesControls::smiley, 20};
+    still.pointer = PixelPoint{400, 300};
+    program.Dispatch(FormId::Main, FormEvent{EventKind::HotKey, 1});
+    program.Dispatch(FormId::Smilies, still);
+    EXPECT_EQ(palette().Highlighted(), 0);
+    Press(keys::kRight);
+    program.Dispatch(FormId::Smilies, still);
+    EXPECT_EQ(palette().Highlighted(), 1);
+    Press(keys::kReturn);
+    EXPECT_EQ(TypedText(), ":(");
+    // Moved by a pixel, the pointer hovers at once; a move reported again there does nothing.
+    program.Dispatch(FormId::Main, FormEvent{EventKind::HotKey, 1});
+    FormEvent moved = still;
+    moved.pointer = PixelPoint{401, 300};
+    program.Dispatch(FormId::Smilies, moved);
+    EXPECT_EQ(palette().Highlighted(), 20);
+    Press(keys::kLeft);
+    program.Dispatch(FormId::Smilies, moved);
+    EXPECT_EQ(palette().Highlighted(), 19);
+    // A screen reader's hover has no pointer and always moves it.
+    program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseMove, SmiliesControls::smiley, 5});
+    EXPECT_EQ(palette().Highlighted(), 5);
+}
+
 TEST(HotKey, ATakenOrSwitchedOffKeyLeavesTheProgramAsItIs) {
     World taken;
     taken.toolkit.hotKeyTaken = true;

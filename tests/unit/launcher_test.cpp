@@ -12,10 +12,11 @@ TEST(Launcher, StartUpRunsInOrderAndShowsTheLauncher) {
     EXPECT_EQ(w.toolkit.calls, (std::vector<std::string>{
                                    "Create frmMain",
                                    "Picture frmMain.1(0) 101",
-                                   "Check frmMain.5(0) on", // Stay On Top
-                                   "Check frmMain.7(0) on", // Stick To PM
-                                   "Check frmMain.6(0) on", // SendOnClick
-                                   "Check frmMain.8(0) on", // Keep Open
+                                   "Check frmMain.5(0) on",  // Stay On Top
+                                   "Check frmMain.7(0) on",  // Stick To PM
+                                   "Check frmMain.6(0) on",  // SendOnClick
+                                   "Check frmMain.8(0) on",  // Keep Open
+                                   "Check frmMain.9(0) off", // Type Into Any Window
                                    "RegisterHotKey frmMain 1",
                                    "Show frmMain owner frmMain",
                                }));
@@ -23,7 +24,7 @@ TEST(Launcher, StartUpRunsInOrderAndShowsTheLauncher) {
     // First run: saved 100, 100 is not applied while Stick To PM is on.
     EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{318, 176, 370, 227}));
     EXPECT_EQ(w.TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
-    EXPECT_EQ(w.store.reads.size(), 7u); // the six options and the hot key
+    EXPECT_EQ(w.store.reads.size(), 8u); // the seven options and the hot key
     EXPECT_TRUE(w.store.writes.empty());
 }
 
@@ -100,7 +101,7 @@ TEST(Launcher, SessionEndSavesLikeExitOnce) {
     w.program.Dispatch(FormId::Main, FormEvent{EventKind::EndSession});
     w.program.Dispatch(FormId::Main, FormEvent{EventKind::EndSession});
     w.program.Dispatch(FormId::Smilies, FormEvent{EventKind::EndSession});
-    EXPECT_EQ(w.store.writes.size(), 7u); // once: the options, the position and its dpi
+    EXPECT_EQ(w.store.writes.size(), 8u); // once: the options, the position and its dpi
     EXPECT_EQ(w.Stored("StayOnTop"), "F");
     EXPECT_TRUE(w.toolkit.ended);
 }
@@ -223,7 +224,7 @@ TEST(Launcher, HiddenButtonAndPlatformCloseAlsoSave) {
         } else {
             w.program.Dispatch(FormId::Main, FormEvent{EventKind::CloseRequest});
         }
-        EXPECT_EQ(w.store.writes.size(), 7u); // the options, the position and its dpi
+        EXPECT_EQ(w.store.writes.size(), 8u); // the options, the position and its dpi
         EXPECT_TRUE(w.toolkit.ended);
     }
 }

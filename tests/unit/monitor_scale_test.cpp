@@ -68,7 +68,7 @@ TEST_F(TwoScales, DockingOnTheOtherScreenSitsAtTheInputBoxAtThatScale) {
 // that screen's scale: its cells are 33 pixels, and it flips by the size it has there.
 TEST_F(TwoScales, ThePaletteOpensAtTheLaunchersScaleAndFlipsByItsSizeThere) {
     program.Start();
-    toolkit.DragTo(FormId::Main, {2000, 100, 2052, 151});
+    toolkit.DragTo(FormId::Main, {3000, 100, 3052, 151}); // drawn at 2987, 87 there
     program.frmMain.HotKey_Press();
     EXPECT_EQ(program.frmSmilies.Dpi(), 144);
     EXPECT_EQ(PictureCell(0), (std::pair{33, 33}));
@@ -76,8 +76,9 @@ TEST_F(TwoScales, ThePaletteOpensAtTheLaunchersScaleAndFlipsByItsSizeThere) {
     const PixelRect palette = Rect(FormId::Smilies);
     EXPECT_EQ(Width(palette), 304);
     EXPECT_EQ(Height(palette), 368);
-    // Past the primary screen's width, so flipped left of the launcher by its whole width.
-    EXPECT_EQ(palette.Right, 1987);
+    // Past that screen's right edge at this size (not at its 203 pixels of 100 %), so flipped
+    // left of the launcher by its whole width.
+    EXPECT_EQ(palette.Right, 2987);
     EXPECT_EQ(palette.Top, 87);
     // Dragged between the screens, it takes its own size at each, not the system's guess.
     toolkit.DragTo(FormId::Smilies, {1000, 100, 1304, 468});
@@ -145,6 +146,29 @@ TEST_F(TwoScales, AnUnbelievableResolutionOrPlaceIsNotFollowed) {
     e.suggested = {-40000, -40000, -39935, -39936};
     program.Dispatch(FormId::Main, e);
     EXPECT_EQ(Rect(FormId::Main), (PixelRect{100, 80, 165, 144}));
+}
+
+// Any program can send a change of scale with a place that barely touches the screen or spans
+// the whole coordinate range: the form follows it only as far as it stays whole on its screen.
+TEST(MonitorScale, ASuggestionThatLeavesPartOfTheFormOffItsScreenIsKeptOnIt) {
+    World w;
+    w.program.Start();
+    w.program.frmMain.Image1_Click();
+    FormEvent e{EventKind::DpiChanged};
+    e.dpi = 120;
+    e.suggested = {1270, 950, 1400, 1100};
+    w.program.Dispatch(FormId::Main, e);
+    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{1215, 896, 1280, 960}));
+    e.dpi = 144;
+    e.suggested = {-32768, -32768, 32767, 32767};
+    w.program.Dispatch(FormId::Main, e);
+    EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{0, 0, 78, 76}));
+    w.program.Dispatch(FormId::Smilies, e);
+    EXPECT_EQ(w.toolkit.rects[FormId::Smilies], (PixelRect{0, 0, 304, 368}));
+    e.dpi = 96;
+    e.suggested = {1270, 950, 1400, 1100};
+    w.program.Dispatch(FormId::Smilies, e);
+    EXPECT_EQ(w.toolkit.rects[FormId::Smilies], (PixelRect{1280 - 203, 960 - 245, 1280, 960}));
 }
 
 } // namespace

@@ -31,10 +31,11 @@ TEST(Options, EmptyStoreLoadsAllOnAndPosition100WritingNothing) {
     EXPECT_EQ(options.SendOnClick, VbTrue);
     EXPECT_EQ(options.StickToPM, VbTrue);
     EXPECT_EQ(options.KeepOpen, VbTrue);
+    EXPECT_EQ(options.AnyWindow, VbFalse) << "a store from before it: off";
     EXPECT_EQ(options.SavedLeft, 100);
     EXPECT_EQ(options.SavedTop, 100);
     EXPECT_EQ(store.reads, (std::vector<std::string>{"StayOnTop", "SendOnCLick", "StickToPM",
-                                                     "KeepOpen", "Left", "top"}));
+                                                     "KeepOpen", "AnyWindow", "Left", "top"}));
     EXPECT_TRUE(store.writes.empty());
 }
 
@@ -57,9 +58,12 @@ TEST(Options, SaveWritesSwitchesThenPositionInOrder) {
     options.SendOnClick = VbTrue;
     options.StickToPM = VbTrue;
     options.KeepOpen = VbTrue;
+    options.AnyWindow = VbTrue;
     SaveOptions(options, store.fake, Twips(1500.0f), Twips(-30.0f));
-    EXPECT_EQ(store.writes, (std::vector<std::string>{"StayOnTop=F", "SendOnCLick=T", "StickToPM=T",
-                                                      "KeepOpen=T", "Left=1500", "top=-30"}));
+    EXPECT_EQ(store.writes,
+              (std::vector<std::string>{"StayOnTop=F", "SendOnCLick=T", "StickToPM=T", "KeepOpen=T",
+                                        "AnyWindow=T", "Left=1500", "top=-30"}));
+    EXPECT_EQ(store.Load().AnyWindow, VbTrue);
     EXPECT_EQ(options.SavedLeft, 1500);
     EXPECT_EQ(options.SavedTop, -30);
 }

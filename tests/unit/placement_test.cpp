@@ -51,8 +51,34 @@ TEST_F(Placement, FlippedPaletteKeepsOutOfTheTaskbarAndOnTheLaunchersScreen) {
     // y 800: below it, the palette would fit the screen only over the taskbar.
     EXPECT_EQ(PaletteWithLauncherAt(1500, 12000), (PixelRect{100, 800 - 245, 303, 800}));
     toolkit.rects[FormId::Main] = {1300, 100, 1352, 151}; // on the right-hand screen
-    // Flipped against the primary screen's width, then brought onto the launcher's screen.
-    EXPECT_EQ(PaletteAfterClick(), (PixelRect{1280, 100, 1483, 345}));
+    EXPECT_EQ(PaletteAfterClick(), (PixelRect{1300, 100, 1503, 345}));
+}
+
+// Beside the primary screen, the palette flips at the edges of the launcher's own screen
+// (the whole of it, as on one screen), not the primary one's.
+TEST_F(Placement, FlipsAtTheEdgesOfTheLaunchersOwnScreen) {
+    struct Case {
+        const char* where;
+        PixelRect second;
+        int launcherX, launcherY;
+        PixelRect palette;
+    };
+    const Case cases[] = {
+        {"right, near its right edge", {1280, 0, 2560, 960}, 2500, 100, {2297, 100, 2500, 345}},
+        {"right, well inside", {1280, 0, 2560, 1200}, 1300, 900, {1300, 900, 1503, 1145}},
+        {"right, near its bottom", {1280, 0, 2560, 1200}, 1300, 1000, {1300, 755, 1503, 1000}},
+        {"left, near its right edge", {-1280, 0, 0, 960}, -100, 100, {-303, 100, -100, 345}},
+        {"above, near its bottom", {0, -960, 1280, 0}, 100, -100, {100, -345, 303, -100}},
+        {"above, well inside", {0, -960, 1280, 0}, 100, -900, {100, -900, 303, -655}},
+    };
+    Store("StickToPM", "F");
+    program.Start();
+    for (const Case& c : cases) {
+        toolkit.monitors = {{0, 0, 1280, 960}, c.second};
+        toolkit.rects[FormId::Main] = {c.launcherX, c.launcherY, c.launcherX + 52,
+                                       c.launcherY + 51};
+        EXPECT_EQ(PaletteAfterClick(), c.palette) << c.where;
+    }
 }
 
 TEST_F(Placement, ReleaseOutsideThePictureOnlyPutsCornerOnCornerOtherButtonsNothing) {
