@@ -117,6 +117,66 @@ int ClickAndWait(int x, int y, const char* title) {
     return 0;
 }
 
+// Clicks at x, y and waits until the "Edit" box of the first window of the class holds at
+// least `length` characters: a code typed into Notepad.
+int ClickAndWaitText(int x, int y, const char* cls, int length) {
+    HWND edit = FindWindowExA(FindWindowA(cls, nullptr), nullptr, "Edit", nullptr);
+    if (edit == nullptr) {
+        std::fprintf(stderr, "no window of class %s with an Edit box\n", cls);
+        return 1;
+    }
+    SetCursorPos(x, y);
+    Sleep(50);
+    const unsigned long long start = PerformanceMicroseconds();
+    Press(MOUSEEVENTF_LEFTDOWN);
+    Press(MOUSEEVENTF_LEFTUP);
+    const bool typed = WaitFor(start, [&] {
+        DWORD_PTR chars = 0;
+        SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &chars);
+        return chars >= static_cast<DWORD_PTR>(length);
+    });
+    const unsigned long long elapsed = PerformanceMicroseconds() - start;
+    if (!typed) {
+        std::fprintf(stderr, "fewer than %d characters in the %s window within 20 s\n", length,
+                     cls);
+        return 1;
+    }
+    std::printf("typed_us=%llu\n", elapsed);
+    return 0;
+}
+
+// The floor of the figure above: this program itself brings the window forward and types
+// `length` Unicode characters into it as key presses, then waits until its "Edit" box holds
+// `total` characters.
+int TypeAndWaitText(const char* cls, int length, int total) {
+    HWND window = FindWindowA(cls, nullptr);
+    HWND edit = FindWindowExA(window, nullptr, "Edit", nullptr);
+    if (edit == nullptr) {
+        std::fprintf(stderr, "no window of class %s with an Edit box\n", cls);
+        return 1;
+    }
+    const unsigned long long start = PerformanceMicroseconds();
+    SetForegroundWindow(window);
+    std::vector<INPUT> keys(static_cast<std::size_t>(length) * 2);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wScan = 'a';
+        keys[i].ki.dwFlags = KEYEVENTF_UNICODE | (i % 2 ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    const bool typed = WaitFor(start, [&] {
+        DWORD_PTR chars = 0;
+        SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &chars);
+        return chars >= static_cast<DWORD_PTR>(total);
+    });
+    if (!typed) {
+        std::fprintf(stderr, "fewer than %d characters in the %s window within 20 s\n", total, cls);
+        return 1;
+    }
+    std::printf("typed_us=%llu\n", PerformanceMicroseconds() - start);
+    return 0;
+}
+
 int Memory(DWORD pid) {
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (process == nullptr) {
@@ -267,6 +327,13 @@ int main(int argc, char** argv) {
     }
     if (command == "click" && argc == 5) {
         return ClickAndWait(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
+    }
+    if (command == "clicktext" && argc == 6) {
+        return ClickAndWaitText(std::atoi(argv[2]), std::atoi(argv[3]), argv[4],
+                                std::atoi(argv[5]));
+    }
+    if (command == "typetext" && argc == 5) {
+        return TypeAndWaitText(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     }
     if (command == "memory" && argc == 3) {
         return Memory(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));

@@ -75,6 +75,12 @@ TEST_F(AnyWindow, APickTypesIntoTheWindowTheUserWasWorkingInAsKeys) {
     program.frmSmilies.smiley_Click(2);
     EXPECT_EQ(KeysTyped(), u"Z\u00FCrich⏎");
     EXPECT_TRUE(toolkit.CallsStartingWith("Beep").empty());
+    // Keep Open: the palette stays, and Notepad has the keyboard.
+    program.frmMain.mnuKeepOpen_Click();
+    program.frmMain.Image1_Click();
+    program.frmSmilies.smiley_Click(0);
+    EXPECT_TRUE(toolkit.visible[FormId::Smilies]);
+    EXPECT_EQ(windows.foreground, notepad);
 }
 
 TEST_F(AnyWindow, AnImWindowAsTheWorkingWindowGetsExactlyTodaysMessages) {
