@@ -117,13 +117,19 @@ std::optional<HotKey> ParseHotKey(std::string_view text) {
 }
 
 std::optional<HotKey> LoadHotKey(SettingsStore& store) {
-    const std::string text =
-        store.GetSetting(kSettingsApp, kSettingsSection, kHotKeySetting, kDefaultHotKeyText);
-    const std::string upper = UpperWithoutSpaces(text);
+    const StoredSetting stored = store.ReadSetting(kSettingsApp, kSettingsSection, kHotKeySetting);
+    if (stored.kind == StoredSetting::Kind::Missing) {
+        return ParseHotKey(kDefaultHotKeyText);
+    }
+    // Whatever the user stored, they wanted some other key than the default: when it is no
+    // text we can read, or names no usable key, none is taken from the other programs. A key's
+    // name has nothing to expand, so an expandable text is read as written.
+    if (stored.kind == StoredSetting::Kind::Unreadable) {
+        return std::nullopt;
+    }
+    const std::string upper = UpperWithoutSpaces(stored.text);
     if (upper.empty() || upper == "NONE") {
         return std::nullopt;
     }
-    // A value the user wrote but that names no usable key: they wanted some other key than the
-    // default, so none is taken from the other programs.
-    return ParseHotKey(text);
+    return ParseHotKey(stored.text);
 }

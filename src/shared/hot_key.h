@@ -26,6 +26,7 @@ inline constexpr const char* kHotKeySetting = "HotKey";
 // Ctrl+Alt alone (AltGr on many layouts).
 std::optional<HotKey> ParseHotKey(std::string_view text);
 
-// The user's hot key from the settings: the default when none is stored; none when it is stored
-// as "None", empty, or as text that names no usable key. Never writes to the store.
+// The user's hot key from the settings: the default only when none is stored; none when it is
+// stored as "None", empty, as text that names no usable key, or as a value that is no short
+// text. Never writes to the store.
 std::optional<HotKey> LoadHotKey(SettingsStore& store);

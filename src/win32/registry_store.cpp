@@ -6,7 +6,7 @@
 
 namespace {
 
-// Anything longer is not one of ours; treat it as absent rather than reading it all.
+// Anything longer is not one of ours: unreadable, rather than read whole.
 constexpr DWORD kMaxValueBytes = 4096;
 
 class RegKey {
@@ -32,28 +32,34 @@ std::string KeyPath(const std::string& app, const std::string& section) {
 
 } // namespace
 
-std::string RegistryStore::GetSetting(const std::string& app, const std::string& section,
-                                      const std::string& key, const std::string& defaultValue) {
+StoredSetting RegistryStore::ReadSetting(const std::string& app, const std::string& section,
+                                         const std::string& key) {
+    using Kind = StoredSetting::Kind;
     RegKey hkey;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, KEY_QUERY_VALUE,
-                      hkey.Out()) != ERROR_SUCCESS) {
-        return defaultValue;
+    const LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0,
+                                      KEY_QUERY_VALUE, hkey.Out());
+    if (opened != ERROR_SUCCESS) {
+        return {opened == ERROR_FILE_NOT_FOUND ? Kind::Missing : Kind::Unreadable, {}};
     }
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(hkey.Get(), key.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        type != REG_SZ || size > kMaxValueBytes) {
-        return defaultValue;
+    const LONG found = RegQueryValueExA(hkey.Get(), key.c_str(), nullptr, &type, nullptr, &size);
+    if (found == ERROR_FILE_NOT_FOUND) {
+        return {Kind::Missing, {}};
     }
+    if (found != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) ||
+        size > kMaxValueBytes) {
+        return {Kind::Unreadable, {}};
+    }
+    const DWORD typeFound = type;
     std::vector<char> data(size + 1, '\0');
     if (RegQueryValueExA(hkey.Get(), key.c_str(), nullptr, &type,
                          reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS ||
-        type != REG_SZ) {
-        return defaultValue;
+        type != typeFound) {
+        return {Kind::Unreadable, {}};
     }
     // The stored string may or may not carry its terminating NUL.
-    return std::string(data.data());
+    return {type == REG_SZ ? Kind::Text : Kind::ExpandableText, std::string(data.data())};
 }
 
 void RegistryStore::SaveSetting(const std::string& app, const std::string& section,

@@ -82,6 +82,20 @@ std::optional<std::string> Setting(const std::string& name) {
     return RegQuery(kSettingsKey, name);
 }
 
+void StoreSettingOfType(const std::string& name, const std::string& type, const std::string& data) {
+    const std::vector<std::string> argv = {
+        WineEnv::kWine64, "reg", "add", kSettingsKey, "/v", name, "/t", type, "/d", data, "/f"};
+    // As with reg.exe's other additions: once more when the first fails.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (RunCommand(argv, WineEnv::Get().WineEnvVars(), 60s, true, TempDir() + "/reg.log")
+                .exitCode == 0) {
+            return;
+        }
+    }
+    throw HarnessError("reg add " + name + " as " + type + " failed; see " + TempDir() +
+                       "/reg.log");
+}
+
 std::optional<ProbeChild> ProbeWindow::Child(const std::string& cls,
                                              const std::string& text) const {
     for (const ProbeChild& c : children) {

@@ -18,6 +18,9 @@ inline const std::string kSettingsKey =
 // Removes every stored setting, then stores these (name -> text).
 void ResetSettings(const std::map<std::string, std::string>& values = {});
 std::optional<std::string> Setting(const std::string& name);
+// Stores one setting as a value of this registry type ("REG_DWORD", "REG_EXPAND_SZ"), the data
+// as reg.exe takes it.
+void StoreSettingOfType(const std::string& name, const std::string& type, const std::string& data);
 
 struct ProbeChild {
     std::string cls;

@@ -222,5 +222,31 @@ TEST_F(Keyboard, AHotKeyFromTheSettingsOrHeldElsewhere) {
     EXPECT_TRUE(ReceivedWithin(standIn, Expected(TestCode(2), false)));
 }
 
+// Only a missing HotKey means the default: a number, or a key's name padded past what a name
+// can be, leaves the program without a hot key; an expandable string reads as the text it holds.
+TEST_F(Keyboard, OddHotKeyValuesNeverTakeTheDefault) {
+    auto startWith = [&](const std::string& type, const std::string& data) {
+        ResetSettings(settings_);
+        StoreSettingOfType("HotKey", type, data);
+        app_.emplace(FizzmoApp::Setup{true, TestCodesFile()});
+        WaitVisibleWindow("");
+        MouseMove(1000, 900);
+    };
+    const std::vector<std::pair<std::string, std::string>> noKey = {
+        {"REG_DWORD", "119"}, // F8's key code
+        {"REG_SZ", std::string(5000, ' ') + "Ctrl+Shift+F8"},
+    };
+    for (const auto& [type, data] : noKey) {
+        startWith(type, data);
+        Key("ctrl+shift+F8");
+        std::this_thread::sleep_for(1s);
+        EXPECT_FALSE(VisibleWindow("Smilies")) << type;
+        app_.reset();
+    }
+    startWith("REG_EXPAND_SZ", "Ctrl+Shift+F9");
+    Key("ctrl+shift+F9");
+    WaitVisibleWindow("Smilies");
+}
+
 } // namespace
 } // namespace e2e

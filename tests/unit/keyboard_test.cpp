@@ -45,18 +45,32 @@ TEST(HotKeyText, ModifiersAndOneKeyInAnyCase) {
     }
 }
 
-TEST(HotKeyText, StoredValueDefaultAndNone) {
-    World w;
-    EXPECT_EQ(LoadHotKey(w.store), ParseHotKey(kDefaultHotKeyText));
-    w.Store("HotKey", "Ctrl+Alt+F2");
-    EXPECT_EQ(LoadHotKey(w.store), ParseHotKey("Ctrl+Alt+F2"));
-    w.Store("HotKey", "Ctrl-Shift-F8"); // meant as another key: none rather than the default
-    EXPECT_EQ(LoadHotKey(w.store), std::nullopt);
-    w.Store("HotKey", "none");
-    EXPECT_EQ(LoadHotKey(w.store), std::nullopt);
-    w.Store("HotKey", "");
-    EXPECT_EQ(LoadHotKey(w.store), std::nullopt);
-    EXPECT_TRUE(w.store.writes.empty());
+// Only a missing value means the default: whatever else is stored, the user wanted another key.
+TEST(HotKeyText, StoredValueDefaultOnlyWhenMissing) {
+    using Kind = StoredSetting::Kind;
+    const HotKey ctrlShiftF8{true, true, false, false, 0x77};
+    const struct {
+        StoredSetting stored;
+        std::optional<HotKey> expected;
+    } cases[] = {
+        {{Kind::Missing, ""}, ctrlShiftF8},
+        {{Kind::Text, "Ctrl+Alt+F2"}, HotKey{true, false, true, false, 0x71}},
+        {{Kind::Text, "Ctrl+Shift+F8"}, ctrlShiftF8},
+        {{Kind::Text, "Ctrl-Shift-F8"}, std::nullopt}, // meant as another key
+        {{Kind::Text, "none"}, std::nullopt},
+        {{Kind::Text, ""}, std::nullopt},
+        {{Kind::ExpandableText, "Ctrl+Shift+F9"}, HotKey{true, true, false, false, 0x78}},
+        {{Kind::ExpandableText, "%HOTKEY%"}, std::nullopt},
+        {{Kind::ExpandableText, ""}, std::nullopt},
+        {{Kind::Unreadable, ""}, std::nullopt}, // another type, or too long
+    };
+    for (const auto& [stored, expected] : cases) {
+        World w;
+        w.store.otherValues[{"FizzmoLite", "Settings", "HotKey"}] = stored;
+        EXPECT_EQ(LoadHotKey(w.store), expected)
+            << static_cast<int>(stored.kind) << " '" << stored.text << "'";
+        EXPECT_TRUE(w.store.writes.empty());
+    }
 }
 
 // The palette shown beside an IM window, from the code file ":)", ":(", "happy".

@@ -113,6 +113,29 @@ TEST(Options, StoredPositionsThatAreNotA32BitIntegerRead100) {
     }
 }
 
+// Only plain text is read: a value of another kind reads as a missing one.
+TEST(Options, ValuesThatAreNoPlainTextReadAsMissing) {
+    for (const StoredSetting::Kind kind :
+         {StoredSetting::Kind::ExpandableText, StoredSetting::Kind::Unreadable}) {
+        Store store;
+        for (const char* key : {"StayOnTop", "SendOnCLick", "StickToPM", "KeepOpen"}) {
+            store.fake.otherValues[{"FizzmoLite", "Settings", key}] = {kind, "F"};
+        }
+        for (const char* key : {"Left", "top"}) {
+            store.fake.otherValues[{"FizzmoLite", "Settings", key}] = {kind, "3000"};
+        }
+        store.fake.otherValues[{"FizzmoLite", "Settings", "Dpi"}] = {kind, "144"};
+        const OptionsRecord options = store.Load();
+        EXPECT_EQ(options.StayOnTop, VbTrue);
+        EXPECT_EQ(options.SendOnClick, VbTrue);
+        EXPECT_EQ(options.StickToPM, VbTrue);
+        EXPECT_EQ(options.KeepOpen, VbTrue);
+        EXPECT_EQ(options.SavedLeft, 100);
+        EXPECT_EQ(options.SavedTop, 100);
+        EXPECT_EQ(LoadPositionDpi(store.fake), 0);
+    }
+}
+
 TEST(Options, GarbagePositionIsReplacedBySoundTextAtNextSave) {
     Store store;
     store.Put("Left", "junk");
