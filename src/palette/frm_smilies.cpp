@@ -130,11 +130,15 @@ void FrmSmilies::Form_Load() {
     // The file may have gone since start-up; the palette then shows empty codes.
     const std::optional<std::string> text =
         program_.ports.files.ReadFilePrefix(path, kMaxCatalogueBytes);
-    SmileyCodes =
-        ReadCatalogue(DecodeCodeFile(text ? *text : std::string(), program_.ports.codePage).text);
+    // What is shown, read out and typed as keys is the file's text in Unicode; the messenger's
+    // input box gets the same codes in the code page.
+    const CodeFileTables tables =
+        ReadCodeFile(text ? *text : std::string(), program_.ports.codePage);
+    SmileyCodes = tables.messenger;
     for (int i = 0; i < kSmileyCount; ++i) {
-        const SmileyEntry entry = LookupSmiley(SmileyCodes, i);
+        const SmileyEntry entry = LookupSmiley(tables.unicode, i);
         const auto slot = static_cast<std::size_t>(i);
+        unicodeCodes_[slot] = entry.code;
         borders_[slot] = 1;
         toolkit().SetBorderStyle(FormId::Smilies, smiley, i, 1);
         toolkit().SetPicture(FormId::Smilies, smiley, i, entry.bitmapResource);

@@ -41,7 +41,7 @@ class FrmSmilies final : public Form {
     const SmileyTable& Codes() const { return SmileyCodes; }
     // The picture's code as UTF-8 text, for typing as keys.
     const std::string& UnicodeCode(int index) const {
-        return SmileyCodes[static_cast<std::size_t>(index)];
+        return unicodeCodes_[static_cast<std::size_t>(index)];
     }
     int BorderStyle(int index) const { return borders_[static_cast<std::size_t>(index)]; }
     const std::string& Text1Text() const { return text1_; }
@@ -63,7 +63,8 @@ class FrmSmilies final : public Form {
     bool PointerMoved(const FormEvent& move);
 
     Program& program_;
-    SmileyTable SmileyCodes;
+    SmileyTable SmileyCodes; // in the code page, as the messenger's input box takes them
+    std::array<std::string, kSmileyCount> unicodeCodes_;
     std::array<std::string, kSmileyCount> tags_;
     std::array<int, kSmileyCount> borders_{};
     std::string text1_;

@@ -1,5 +1,7 @@
 #include "code_page.h"
 
+#include "unicode_text.h"
+
 #include <array>
 
 namespace {
@@ -20,4 +22,16 @@ std::string Windows1252::FromUnicode(char32_t character) {
         }
     }
     return {};
+}
+
+std::string Windows1252::ToUtf8(std::string_view text) {
+    std::string utf8;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const char16_t high = byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : 0;
+        // Where the code page has nothing, the control character of that number, as Windows
+        // reads it.
+        AppendUtf8(utf8, high != 0 ? high : char32_t{byte});
+    }
+    return utf8;
 }

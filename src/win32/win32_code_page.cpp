@@ -1,5 +1,7 @@
 #include "win32_code_page.h"
 
+#include "wide_text.h"
+
 #include <windows.h>
 
 std::string Win32CodePage::Name() {
@@ -25,4 +27,14 @@ std::string Win32CodePage::FromUnicode(char32_t character) {
         return {};
     }
     return std::string(bytes, static_cast<std::size_t>(written));
+}
+
+std::string Win32CodePage::ToUtf8(std::string_view text) {
+    const auto size = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(units > 0 ? units : 0), L'\0');
+    if (units > 0) {
+        MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), units);
+    }
+    return Utf8(wide);
 }

@@ -6,4 +6,5 @@ class Win32CodePage final : public CodePage {
   public:
     std::string Name() override;
     std::string FromUnicode(char32_t character) override;
+    std::string ToUtf8(std::string_view text) override;
 };

@@ -150,4 +150,15 @@ TEST_F(AnyWindow, TheHotKeyTypesWhereTheUserWasAndOpensOnThePicturePickedLast) {
     EXPECT_EQ(program.frmSmilies.Highlighted(), 2);
 }
 
+// A code file in the code page, as older editors save it: its letters are typed as keys in
+// Unicode, and the messenger's IM window gets the file's own bytes.
+TEST_F(AnyWindow, AnAnsiFilesLettersAreTypedAsTheirCharacters) {
+    files.AddFile("codes.dll", "Z\xFCrich,\x80\r\n");
+    PickFrom(notepad, 0);
+    PickFrom(notepad, 1);
+    EXPECT_EQ(KeysTyped(), u"Z\u00FCrich\u20AC");
+    PickFrom(imWindow, 0);
+    EXPECT_EQ(TypedText(), "Z\xFCrich");
+}
+
 } // namespace

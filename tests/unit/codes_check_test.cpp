@@ -150,7 +150,7 @@ TEST(CodesCheck, CodeCharactersWithoutAScanCode) {
         {":'(", "the apostrophe has no key"},
         {"\"\t:)\"", "the tab has no key"},
         {"'o' o'", "the apostrophe, the space have no key"},
-        {"\xC3\xA9:)", "byte 0xC3, byte 0xA9 have no key"},
+        {"\xC3\xA9:)", "byte 0xE9 has no key"}, // UTF-8, typed in the code page
     };
     for (const auto& [code, words] : cases) {
         const CodesReport report = CheckWith(6, code);
@@ -160,7 +160,14 @@ TEST(CodesCheck, CodeCharactersWithoutAScanCode) {
             EXPECT_TRUE(Mentions(report, Kind::NoScanCode, said)) << report.warnings[0].message;
         }
     }
-    EXPECT_TRUE(Mentions(CheckWith(6, "\xC3\xA9"), Kind::NoScanCode, "UTF-8"));
+    // A file that is not UTF-8 throughout is read as ANSI: its UTF-8 letters as two bytes.
+    std::vector<std::string> mixed = GoodFields();
+    mixed[6] = "\xC3\xA9";
+    mixed[64] = "caf\xE9";
+    const CodesReport ansi = CheckCodes(Join(mixed));
+    EXPECT_EQ(ansi.encoding, "ANSI text (no byte-order mark)");
+    EXPECT_TRUE(Mentions(ansi, Kind::NoScanCode, "byte 0xC3, byte 0xA9 have no key"));
+    EXPECT_TRUE(Mentions(ansi, Kind::NoScanCode, "not UTF-8 throughout"));
     // Labels are shown, never typed.
     EXPECT_EQ(Kinds(CheckWith(64 + 6, "don't \xC3\xA9")), std::vector<Kind>{});
 }
@@ -196,6 +203,12 @@ TEST(CodesCheck, SizeLimitNulBytesAndByteOrderMarks) {
     EXPECT_TRUE(Mentions(report, Kind::Unmappable, "1 character that Windows-1252 cannot hold"));
     EXPECT_TRUE(Mentions(report, Kind::Unmappable, "U+4E2D on line 128"));
     EXPECT_EQ(report.pairs[63].label, "label 64?");
+    // The same text saved as UTF-8 without a mark, as Notepad saves it now.
+    report = CheckCodes(good.substr(0, good.size() - 2) + "\xE4\xB8\xAD");
+    EXPECT_EQ(report.encoding, "UTF-8 without a byte-order mark");
+    EXPECT_EQ(Kinds(report), std::vector<Kind>{Kind::Unmappable});
+    EXPECT_TRUE(Mentions(report, Kind::Unmappable, "U+4E2D on line 128"));
+    EXPECT_TRUE(Mentions(report, Kind::Unmappable, "\"?\" into the messenger's IM window"));
     EXPECT_TRUE(Mentions(CheckCodes(utf16.substr(2)), Kind::NulBytes, "UTF-16"));
 }
 

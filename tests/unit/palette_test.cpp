@@ -154,6 +154,41 @@ TEST_F(Palette, ShowingAgainKeepsItsStateAndClosingRereadsTheFile) {
     EXPECT_EQ(palette().Text1Text(), "   ");
 }
 
+// The first picture's code and label from files as editors save them: the text box, tooltip
+// and screen readers get the text in UTF-8, the messenger the code page's bytes.
+TEST(PaletteText, ShowsTheFilesTextAndTheMessengerGetsTheCodePage) {
+    struct Case {
+        std::string code;
+        std::string shown;
+        std::string typed;
+    };
+    const Case cases[] = {
+        {"caf\xC3\xA9", "caf\xC3\xA9   gr\xC3\xBC\xC3\x9F", "caf\xE9"}, // UTF-8 without a mark
+        {"\xD0\x9F\xD1\x80\xD0\xB8", "\xD0\x9F\xD1\x80\xD0\xB8   gr\xC3\xBC\xC3\x9F", "???"},
+        {"Z\xFCrich", "Z\xC3\xBCrich   gr\xC3\xBC\xC3\x9F", "Z\xFCrich"}, // ANSI, not UTF-8
+    };
+    for (const Case& c : cases) {
+        World w;
+        w.windows.AddChild(w.windows.AddTopLevel("IMClass"), "RICHEDIT", "");
+        // The code, 63 empty codes, the label: in ANSI when the code is.
+        std::string file = c.code;
+        for (int i = 0; i < 64; ++i) {
+            file += "\r\n";
+        }
+        file += c.code == "Z\xFCrich" ? "gr\xFC\xDF" : "gr\xC3\xBC\xC3\x9F";
+        w.files.AddFile("codes.dll", file);
+        w.program.Start();
+        w.program.frmMain.Image1_Click();
+        w.program.frmSmilies.smiley_MouseMove(0);
+        EXPECT_EQ(w.toolkit.CallsStartingWith("Text frmSmilies.5(0)"),
+                  std::vector<std::string>{"Text frmSmilies.5(0) " + c.shown});
+        EXPECT_EQ(w.toolkit.CallsStartingWith("ToolTip frmSmilies.2(0)"),
+                  std::vector<std::string>{"ToolTip frmSmilies.2(0) " + c.shown});
+        w.program.frmSmilies.smiley_Click(0);
+        EXPECT_EQ(w.TypedText(), c.typed);
+    }
+}
+
 TEST_F(Palette, OnlyLeftPressesOnBackgroundAndFramesDrag) {
     Clear();
     program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseDown, kOnForm, 0, kRightButton});

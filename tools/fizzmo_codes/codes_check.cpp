@@ -129,12 +129,24 @@ std::string DescribeByte(char c) {
     }
 }
 
+// Whether the bytes hold a letter written in UTF-8: in a file read as ANSI text, that letter
+// reaches the messenger as two or more characters.
+bool HoldsUtf8Letter(std::string_view code) {
+    for (std::size_t i = 0; i + 1 < code.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(code[i]);
+        const auto next = static_cast<unsigned char>(code[i + 1]);
+        if (lead >= 0xC2 && lead <= 0xF4 && next >= 0x80 && next <= 0xBF) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The typist sends the double quote's key itself; every other character without a table entry
 // goes out with scan code 0.
 std::optional<std::string> CharactersWithoutKey(std::string_view code) {
     std::string seen;
     std::string names;
-    bool beyondAscii = false;
     for (char c : code) {
         if (c == '"' || !CharToScanCode(std::string_view(&c, 1)).empty() ||
             seen.find(c) != std::string::npos) {
@@ -142,7 +154,6 @@ std::optional<std::string> CharactersWithoutKey(std::string_view code) {
         }
         seen.push_back(c);
         names += (names.empty() ? "" : ", ") + DescribeByte(c);
-        beyondAscii = beyondAscii || static_cast<unsigned char>(c) >= 0x80;
     }
     if (seen.empty()) {
         return std::nullopt;
@@ -150,9 +161,9 @@ std::optional<std::string> CharactersWithoutKey(std::string_view code) {
     std::string text = names + (seen.size() == 1 ? " has" : " have") +
                        " no key in the scan-code table; the program still types " +
                        (seen.size() == 1 ? "it" : "them") + ", with scan code 0 in the key data";
-    if (beyondAscii) {
-        text += "; bytes outside ASCII are typed one by one as ANSI characters, so a UTF-8 "
-                "letter arrives as two or more";
+    if (HoldsUtf8Letter(code)) {
+        text += "; the file is not UTF-8 throughout, so it is read as ANSI text and bytes "
+                "outside ASCII are typed one by one: a UTF-8 letter arrives as two or more";
     }
     return text;
 }
@@ -181,7 +192,10 @@ void CheckEncoding(std::size_t fileSize, const CodeFileText& decoded, const std:
     if (!decoded.unmapped.empty()) {
         const std::size_t n = decoded.unmapped.size();
         std::string message = Number(n) + (n == 1 ? " character" : " characters") + " that " +
-                              codePage + " cannot hold, typed as \"?\":";
+                              codePage +
+                              " cannot hold, typed as \"?\" into the messenger's IM window "
+                              "(the palette shows them, and other windows get them, as they "
+                              "are):";
         const std::size_t shown = std::min<std::size_t>(n, 5);
         for (std::size_t i = 0; i < shown; ++i) {
             const UnmappedCharacter& u = decoded.unmapped[i];
@@ -284,10 +298,12 @@ std::string Printable(std::string_view text) {
 
 CodesReport CheckCodes(std::string_view fileBytes, CodePage& codePage) {
     CodesReport report;
-    const CodeFileText decoded = DecodeCodeFile(fileBytes.substr(0, kMaxCatalogueBytes), codePage);
+    const std::string_view read = fileBytes.substr(0, kMaxCatalogueBytes);
+    const CodeFileText decoded = DecodeCodeFile(read, codePage);
     const std::string_view text = decoded.text;
     report.encoding = EncodingName(decoded.encoding);
-    const SmileyTable table = ReadCatalogue(text);
+    // The codes as the messenger's input box gets them, which is what the warnings are about.
+    const SmileyTable table = ReadCodeFile(read, codePage).messenger;
     for (int i = 0; i < kSmileyCount; ++i) {
         report.pairs.push_back(LookupSmiley(table, i));
     }

@@ -25,9 +25,10 @@ struct CodesWarning {
 };
 
 struct CodesReport {
-    std::string encoding;           // as the file's byte-order mark, or its absence, tells
-    std::size_t fieldCount = 0;     // of the text the program reads, past the 129 it keeps
-    std::vector<SmileyEntry> pairs; // all 64, code and label as the palette pairs them
+    std::string encoding;       // as the file's byte-order mark, or its bytes, tell
+    std::size_t fieldCount = 0; // of the text the program reads, past the 129 it keeps
+    // All 64, code and label as the palette pairs them, in the code page the messenger gets.
+    std::vector<SmileyEntry> pairs;
     std::vector<CodesWarning> warnings;
 };
 
