@@ -7,7 +7,16 @@
 #include "shared/typist.h"
 #include "shared/window_utils.h"
 
+#include <algorithm>
+
 using namespace SmiliesControls;
+
+namespace {
+// The information strip's label and text box, in twips within Frame2.
+constexpr DesignRect kLabel1Rect{75, 225, 450, 195};
+constexpr const char* kLabel1Caption = "Smiley";
+constexpr DesignRect kText1Rect{525, 180, 2115, 285};
+} // namespace
 
 FrmSmilies::FrmSmilies(Program& program)
     : Form(FormId::Smilies, program.ports.toolkit), program_(program) {}
@@ -50,8 +59,8 @@ FormDesign FrmSmilies::Design() const {
     label.id = Label1;
     label.container = Frame2;
     label.kind = ControlKind::Label;
-    label.rect = {75, 225, 450, 195};
-    label.caption = "Smiley";
+    label.rect = kLabel1Rect;
+    label.caption = kLabel1Caption;
     label.backColor = green;
     label.font = {"Tahoma", 8.25f, false, false};
     label.tabIndex = 3;
@@ -60,7 +69,7 @@ FormDesign FrmSmilies::Design() const {
     text.id = Text1;
     text.container = Frame2;
     text.kind = ControlKind::TextBox;
-    text.rect = {525, 180, 2115, 285};
+    text.rect = kText1Rect;
     text.backColor = green;
     text.font = {"MS Sans Serif", 9.75f, false, false};
     text.readOnly = true;
@@ -180,6 +189,21 @@ void FrmSmilies::PlaceGrid() {
     toolkit().SetControlRect(FormId::Smilies, Frame2, 0,
                              ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height}));
     SetSize(Twips(grid.windowWidth), Twips(grid.windowHeight));
+    // At 96 dpi the strip stays as designed. The fonts made for another resolution do not keep
+    // the design's proportions: there the text box makes room for the label's text and its own
+    // longest text, so that neither shows cut.
+    if (Dpi() != 96) {
+        int widest = 0;
+        for (const std::string& tag : tags_) {
+            widest = std::max(widest, toolkit().TextWidth(FormId::Smilies, Text1, 0, tag));
+        }
+        const int labelEnd = ControlPixels(kLabel1Rect).Left +
+                             toolkit().TextWidth(FormId::Smilies, Label1, 0, kLabel1Caption);
+        const PixelRect strip = ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height});
+        toolkit().SetControlRect(
+            FormId::Smilies, Text1, 0,
+            FitTextBox(ControlPixels(kText1Rect), labelEnd, widest, strip.Right - strip.Left));
+    }
 }
 
 void FrmSmilies::SetBorder(int index, int style) {

@@ -55,7 +55,7 @@ class FrmSmilies final : public Form {
     void Form_Show() override;
 
   private:
-    // The grid, its frames and the form's size, at the form's resolution.
+    // The grid, its frames, the strip's text box and the form's size, at the form's resolution.
     void PlaceGrid();
     void SetBorder(int index, int style);
     // Whether the pointer really moved: a window appearing or changing under a pointer at rest

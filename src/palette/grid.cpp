@@ -2,6 +2,7 @@
 
 #include "shared/rounding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -42,4 +43,11 @@ GridLayout LayOutGrid(float cellWidth, float cellHeight) {
     layout.windowWidth = layout.frame1.Width + kWindowExtra;
     layout.windowHeight = layout.frame1.Height + layout.frame2.Height + kWindowExtra;
     return layout;
+}
+
+PixelRect FitTextBox(const PixelRect& designed, int labelEnd, int widestText, int stripWidth) {
+    PixelRect box = designed;
+    box.Left = std::max(designed.Left, labelEnd);
+    box.Right = std::max(designed.Right, std::min(box.Left + widestText, stripWidth));
+    return box;
 }

@@ -45,6 +45,9 @@ class Toolkit {
     virtual void SetPicture(FormId form, int control, int index, int bitmapResource) = 0;
     virtual void SetBorderStyle(FormId form, int control, int index, int style) = 0;
     virtual void SetText(FormId form, int control, int index, const std::string& text) = 0;
+    // How many pixels wide the control needs to be to show the text whole on one line, in the
+    // font it has at the form's resolution: a text box counts the margins it keeps around it.
+    virtual int TextWidth(FormId form, int control, int index, const std::string& text) = 0;
     virtual void SetToolTip(FormId form, int control, int index, const std::string& text) = 0;
     virtual void SetTimerEnabled(FormId form, int timer, bool enabled) = 0;
     // The control the form's highlight is on now, which a screen reader follows as the focus.

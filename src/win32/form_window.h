@@ -39,6 +39,9 @@ class FormWindow {
     void Rescale(const FormDesign& designInPixels);
     void SetBorderStyle(FormControl& control, int style);
     void SetText(FormControl& control, const std::string& text);
+    // The width the control needs to show the text whole on one line in its font: a text
+    // box's margins included.
+    int TextWidth(const FormControl& control, const std::string& text);
     void SetToolTip(FormControl& control, const std::string& text);
     // Gives the focus to the first control in tab order, on the first showing only.
     void FocusFirstControl();

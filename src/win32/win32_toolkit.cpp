@@ -244,6 +244,11 @@ void Win32Toolkit::SetText(FormId form, int control, int index, const std::strin
     }
 }
 
+int Win32Toolkit::TextWidth(FormId form, int control, int index, const std::string& text) {
+    FormControl* c = Control(form, control, index);
+    return c ? Hosted(form)->TextWidth(*c, text) : 0;
+}
+
 void Win32Toolkit::SetToolTip(FormId form, int control, int index, const std::string& text) {
     if (FormControl* c = Control(form, control, index)) {
         Hosted(form)->SetToolTip(*c, text);

@@ -44,6 +44,7 @@ class Win32Toolkit final : public Toolkit {
     void SetPicture(FormId form, int control, int index, int bitmapResource) override;
     void SetBorderStyle(FormId form, int control, int index, int style) override;
     void SetText(FormId form, int control, int index, const std::string& text) override;
+    int TextWidth(FormId form, int control, int index, const std::string& text) override;
     void SetToolTip(FormId form, int control, int index, const std::string& text) override;
     void SetTimerEnabled(FormId form, int timer, bool enabled) override;
     void SetHighlight(FormId form, int control, int index) override;

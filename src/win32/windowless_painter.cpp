@@ -174,13 +174,22 @@ void FormWindow::FitLabel(FormControl& c) {
     if (c.design.kind != ControlKind::Label || c.design.wordWrap || c.text.empty()) {
         return;
     }
+    const int width = TextWidth(c, c.text);
+    if (width > c.placed.Right - c.placed.Left) {
+        c.placed.Right = c.placed.Left + width;
+    }
+}
+
+int FormWindow::TextWidth(const FormControl& c, const std::string& text) {
     HDC dc = GetDC(hwnd_);
     HGDIOBJ old = SelectObject(dc, c.font.Get());
     SIZE extent{};
-    GetTextExtentPoint32A(dc, c.text.c_str(), static_cast<int>(c.text.size()), &extent);
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    if (extent.cx > c.placed.Right - c.placed.Left) {
-        c.placed.Right = c.placed.Left + extent.cx;
+    if (c.hwnd && c.design.kind == ControlKind::TextBox) {
+        const LRESULT margins = SendMessageA(c.hwnd, EM_GETMARGINS, 0, 0);
+        extent.cx += LOWORD(margins) + HIWORD(margins);
     }
+    return extent.cx;
 }

@@ -1,13 +1,14 @@
 // The real program at 96, 120, 144 and 192 dots per inch under Wine (the prefix's LogPixels):
 // its forms follow their twips, the palette's cells keep their size on the screen, every hover
-// text of the sample code file fits its box, and the pictures are not pixel-doubled. Then on a
-// monitor of another scale, as Windows tells a window that has crossed onto one.
+// text of the sample code file and the label show whole, and the pictures are not pixel-doubled.
+// Then on a monitor of another scale, as Windows tells a window that has crossed onto one.
 #include "fizzmo_app.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <thread>
 
 namespace e2e {
@@ -75,18 +76,26 @@ TEST_P(Dpi, FormsFollowTheirTwipsAndThePaletteKeepsItsSizeOnTheScreen) {
     Screenshot(detail::ArtifactRoot() + "/palette_" + std::to_string(dpi()) + "dpi.png");
 }
 
-// Hovering each picture shows its text; the box's last columns stay background, so no text
-// runs under its edge.
-TEST_P(Dpi, EveryHoverTextOfTheSampleFileFitsItsBox) {
-    if (dpi() == 96) {
-        GTEST_SKIP() << "laid out as it always was";
-    }
+// Where the palette's text box shows text, and where its text ends, as the box itself tells.
+struct TextEnd {
+    int areaLeft = 0, areaRight = 0, end = 0;
+};
+
+TextEnd MeasureText(const ProbeWindow& palette) {
+    const WineResult r = RunWineCaptured(WindowsProgram("dpi_probe"), {"text", palette.hwnd}, 30s);
+    TextEnd t;
+    EXPECT_EQ(std::sscanf(r.out.c_str(), "area=%d,%d end=%d", &t.areaLeft, &t.areaRight, &t.end), 3)
+        << r.out << r.err;
+    return t;
+}
+
+// Hovering each picture shows its text, whole: it ends inside the columns the box shows text
+// in, its margins left out. The label's text, drawn whole once the box is out of the way, ends
+// left of the box.
+TEST_P(Dpi, EveryHoverTextOfTheSampleFileAndTheLabelShowWhole) {
     FizzmoApp app;
     const ProbeWindow palette = app.OpenPalette();
     const Rect box = palette.Child("Edit").value().rect;
-    // The box has no border: its last 3 columns, clear of the text's top and bottom.
-    const Rect edgeStrip{box.x + box.width - 3, box.y + 2, 3, box.height - 4};
-    const std::string shot = TempDir() + "/hover.png";
     int shown = 0;
     for (int i = 0; i < 64; ++i) {
         const Rect c = Centre(Cell(palette, i));
@@ -94,17 +103,27 @@ TEST_P(Dpi, EveryHoverTextOfTheSampleFileFitsItsBox) {
         const std::string text = WaitText1([](const std::string& s) { return !s.empty(); });
         ASSERT_FALSE(text.empty()) << "picture " << i;
         ++shown;
-        if (i % 8 == 0 || text.size() >= 12) { // the longer texts, and some of every row
-            // Off the picture onto the caption: the text stays, its tooltip goes.
+        const TextEnd t = MeasureText(palette);
+        EXPECT_LE(t.end, t.areaRight) << "\"" << text << "\" ends past the box's text area, "
+                                      << t.areaLeft << " to " << t.areaRight;
+        if (i == 23) { // the longest text, for the eye; the tooltip goes
             MouseMove(palette.rect.x + 8, palette.rect.y + 5);
             std::this_thread::sleep_for(300ms);
-            Screenshot(shot);
-            EXPECT_EQ(PixelsOfColour(shot, edgeStrip, "rgb(0,128,0)"),
-                      long(edgeStrip.width) * edgeStrip.height)
-                << "\"" << text << "\" runs to the edge of its box";
+            Screenshot(detail::ArtifactRoot() + "/palette_hovered_" + std::to_string(dpi()) +
+                       "dpi.png");
         }
     }
     EXPECT_EQ(shown, 64);
+
+    MouseMove(palette.rect.x + 8, palette.rect.y + 5);
+    ASSERT_EQ(RunWineCaptured(WindowsProgram("dpi_probe"), {"hidetext", palette.hwnd}, 30s)
+                  .out.substr(0, 6),
+              "hidden");
+    std::this_thread::sleep_for(300ms);
+    const std::string shot = TempDir() + "/label.png";
+    Screenshot(shot);
+    EXPECT_EQ(PixelsOfColour(shot, box, "rgb(0,128,0)"), long(box.width) * box.height)
+        << "the label runs on where the text box stands";
 }
 
 // Above 96 dpi a picture is drawn down from its Scale2x doubling: at 192 dpi it differs from

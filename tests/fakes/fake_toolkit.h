@@ -32,6 +32,7 @@ class FakeToolkit final : public Toolkit {
     bool hotKeyTaken = false;      // another program holds every hot key
     std::map<int, HotKey> hotKeys; // registered, by id
     PixelPoint pointer{};          // where the user has left the pointer
+    int charWidth = 0;             // texts measure so many pixels a character
     // The work areas of the screens; none given: the whole of each screen.
     std::vector<PixelRect> workAreas;
 
@@ -60,6 +61,9 @@ class FakeToolkit final : public Toolkit {
     void SetPicture(FormId form, int control, int index, int bitmap) override;
     void SetBorderStyle(FormId form, int control, int index, int style) override;
     void SetText(FormId form, int control, int index, const std::string& text) override;
+    int TextWidth(FormId, int, int, const std::string& text) override {
+        return static_cast<int>(text.size()) * charWidth;
+    }
     void SetToolTip(FormId form, int control, int index, const std::string& text) override;
     void SetTimerEnabled(FormId form, int timer, bool enabled) override;
     void SetHighlight(FormId form, int control, int index) override;

@@ -26,4 +26,12 @@ TEST(Grid, FractionalCellsRoundEachStepHalfToEven) {
     EXPECT_FLOAT_EQ(layout.frame1.Width, 8 * 16.5f + 150);
 }
 
+// At 144 dpi, where the box was designed 52 to 264 in a strip 279 pixels wide.
+TEST(Grid, TheTextBoxMakesRoomForTheLabelAndItsWidestTextWithinTheStrip) {
+    const PixelRect designed{52, 18, 264, 46};
+    EXPECT_EQ(FitTextBox(designed, 59, 215, 279), (PixelRect{59, 18, 274, 46}));
+    EXPECT_EQ(FitTextBox(designed, 59, 300, 279), (PixelRect{59, 18, 279, 46}));
+    EXPECT_EQ(FitTextBox(designed, 40, 100, 279), designed);
+}
+
 } // namespace

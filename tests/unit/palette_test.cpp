@@ -38,10 +38,18 @@ TEST_F(Palette, LoadFillsTheGridAndMakesItselfTopmost) {
 }
 
 // At 144 dpi the cells are 33 pixels, so the palette keeps its size on the screen and its
-// text box, 2115 twips wide, lies inside the strip below the grid.
+// text box, 2115 twips wide, lies inside the strip below the grid, moved right past the
+// label's text ("Smiley", 6 characters of 9 pixels from pixel 8). At 96 dpi it stays put.
 TEST(PaletteScale, CellsGrowWithTheResolutionAndTheTextBoxFits) {
+    World at96;
+    at96.toolkit.charWidth = 9;
+    at96.program.Start();
+    at96.program.frmMain.Image1_Click();
+    EXPECT_TRUE(at96.toolkit.CallsStartingWith("Rect frmSmilies.5(").empty());
+
     World w;
     w.toolkit.screen = ScreenMetrics{1920, 1440, 10, 10};
+    w.toolkit.charWidth = 9;
     w.program.Start();
     w.program.frmMain.Image1_Click();
     const auto rects = w.toolkit.CallsStartingWith("Rect frmSmilies.2(");
@@ -63,6 +71,8 @@ TEST(PaletteScale, CellsGrowWithTheResolutionAndTheTextBoxFits) {
             EXPECT_LE(c.pixels.Right, f2Right - f2Left);
         }
     }
+    EXPECT_EQ(w.toolkit.CallsStartingWith("Rect frmSmilies.5("),
+              (std::vector<std::string>{"Rect frmSmilies.5(0) 62,18,264,46"}));
 }
 
 TEST_F(Palette, HoverShowsTheTextAndDropsOnlyThatBorder) {

@@ -1,13 +1,19 @@
-// Tells how a window scales and moves it to a monitor of another scale, as the system would:
+// Tells how a window scales, moves it to a monitor of another scale as the system would, and
+// measures the text in a form's text box:
 //   dpi_probe awareness HWND     prints "awareness=N permonitorv2=0|1" (N: 0 unaware, 1 system,
 //                                2 per monitor)
 //   dpi_probe change HWND DPI LEFT TOP RIGHT BOTTOM
 //                                sends WM_DPICHANGED with that dpi and suggested rectangle and
 //                                prints "sent", once the window has handled it
+//   dpi_probe text HWND          of the form's text box, on the screen: "area=LEFT,RIGHT end=X",
+//                                the columns it shows text in (inside its margins) and where
+//                                its text ends (the first column after the last character)
+//   dpi_probe hidetext HWND      hides the form's text box, so the form draws what lies under it
 // The suggested rectangle travels by pointer. Whether or not this Wine copies it across for the
 // message, the window must find it: it is put at one address in both processes.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -80,6 +86,54 @@ int Change(HWND window, int dpi, const RECT& rect) {
     return handled ? 0 : 1;
 }
 
+// The caret put after the last character stands where the text ends; the text's start tells
+// how far the box scrolled to show it, and the caret goes back to the start, where it was.
+int Text(HWND form) {
+    HWND box = FindWindowExA(form, nullptr, "Edit", nullptr);
+    const auto length = static_cast<int>(SendMessageA(box, WM_GETTEXTLENGTH, 0, 0));
+    const auto startX = [box] {
+        return static_cast<short>(LOWORD(SendMessageA(box, EM_POSFROMCHAR, 0, 0)));
+    };
+    const int start = startX();
+    SendMessageA(box, EM_SETSEL, length, length);
+    const int scrolledStart = startX();
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    const bool caret =
+        GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &gui) && gui.hwndCaret == box;
+    SendMessageA(box, EM_SETSEL, 0, 0);
+    if (!box || length == 0 || !caret) {
+        std::printf("no text box with text and the caret\n");
+        return 1;
+    }
+    const int end = gui.rcCaret.left + start - scrolledStart;
+    RECT client{};
+    GetClientRect(box, &client);
+    const LRESULT margins = SendMessageA(box, EM_GETMARGINS, 0, 0);
+    RECT shown{};
+    SendMessageA(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+    // Inside both the margins and the rectangle the box formats its text in.
+    POINT area[2] = {{std::max<LONG>(client.left + LOWORD(margins), shown.left), 0},
+                     {std::min<LONG>(client.right - HIWORD(margins), shown.right), 0}};
+    POINT ends = {end, 0};
+    MapWindowPoints(box, nullptr, area, 2);
+    MapWindowPoints(box, nullptr, &ends, 1);
+    std::printf("area=%ld,%ld end=%ld\n", area[0].x, area[1].x, ends.x);
+    return 0;
+}
+
+int HideText(HWND form) {
+    HWND box = FindWindowExA(form, nullptr, "Edit", nullptr);
+    if (!box) {
+        std::printf("no text box\n");
+        return 1;
+    }
+    ShowWindow(box, SW_HIDE);
+    UpdateWindow(form);
+    std::printf("hidden\n");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -95,6 +149,10 @@ int main(int argc, char** argv) {
         const RECT rect{std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]),
                         std::atoi(argv[7])};
         status = Change(window, std::atoi(argv[3]), rect);
+    } else if (std::strcmp(argv[1], "text") == 0) {
+        status = Text(window);
+    } else if (std::strcmp(argv[1], "hidetext") == 0) {
+        status = HideText(window);
     }
     std::fflush(stdout);
     return status;
