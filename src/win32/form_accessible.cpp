@@ -4,6 +4,7 @@
 #include "form_accessible.h"
 
 #include "form_window.h"
+#include "wide_text.h"
 
 #include <oleacc.h>
 
@@ -11,14 +12,9 @@
 
 namespace {
 
-BSTR ToBstr(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(length));
-    if (out && length > 0) {
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out, length);
-    }
-    return out;
+BSTR ToBstr(const std::string& utf8) {
+    const std::wstring text = Wide(utf8);
+    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
 }
 
 LONG RoleCode(AccessibleRole role) {
@@ -513,9 +509,7 @@ class FormAccessible final : public IAccessible {
             return c.design.accessibleName;
         }
         if (c.hwnd) { // a button: its caption, as it shows now
-            char text[256] = {};
-            GetWindowTextA(c.hwnd, text, sizeof text);
-            return text;
+            return WindowTextOf(c.hwnd);
         }
         return c.design.kind == ControlKind::Label ? c.text : c.toolTipText;
     }

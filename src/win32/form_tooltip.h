@@ -14,12 +14,12 @@ class FormToolTip {
     FormToolTip& operator=(const FormToolTip&) = delete;
 
     void Create(HINSTANCE instance, HWND form);
-    // Adds the tool, or gives it its new text.
+    // Adds the tool, or gives it its new text (UTF-8).
     void SetTool(int id, const RECT& rect, const std::string& text);
     void MoveTool(int id, const RECT& rect);
 
   private:
-    TTTOOLINFOA Tool(int id) const;
+    TTTOOLINFOW Tool(int id) const;
     HWND form_ = nullptr;
     HWND tip_ = nullptr;
 };

@@ -2,6 +2,7 @@
 // toolkit makes to its controls.
 #include "form_window.h"
 
+#include "wide_text.h"
 #include "win32_toolkit.h"
 #include "window_dpi.h"
 #include "windowed_controls.h"
@@ -238,7 +239,7 @@ void FormWindow::SetBorderStyle(FormControl& c, int style) {
 
 void FormWindow::SetText(FormControl& c, const std::string& text) {
     if (c.hwnd) {
-        SetWindowTextA(c.hwnd, text.c_str());
+        SetWindowTextW(c.hwnd, Wide(text).c_str());
         return;
     }
     Invalidate(c);

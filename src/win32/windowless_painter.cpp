@@ -2,6 +2,7 @@
 // memory bitmap blitted at once, and finds which of them lies under the mouse.
 #include "form_window.h"
 
+#include "wide_text.h"
 #include "win32_toolkit.h"
 
 #include <cstring>
@@ -86,7 +87,7 @@ void DrawLabel(HDC dc, const FormControl& c, const RECT& r) {
     SetTextColor(dc, d.foreColor ? RGB(d.foreColor->r, d.foreColor->g, d.foreColor->b) : 0);
     HGDIOBJ old = SelectObject(dc, c.font.Get());
     RECT box = r;
-    DrawTextA(dc, c.text.c_str(), -1, &box,
+    DrawTextW(dc, Wide(c.text).c_str(), -1, &box,
               DT_LEFT | DT_TOP | DT_NOPREFIX | (d.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, old);
 }
@@ -184,7 +185,8 @@ int FormWindow::TextWidth(const FormControl& c, const std::string& text) {
     HDC dc = GetDC(hwnd_);
     HGDIOBJ old = SelectObject(dc, c.font.Get());
     SIZE extent{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    const std::wstring wide = Wide(text);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
     if (c.hwnd && c.design.kind == ControlKind::TextBox) {

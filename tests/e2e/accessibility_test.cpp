@@ -128,14 +128,16 @@ TEST_F(Accessibility, EveryPictureIsAListItemNamedByItsHoverTextWhereItStands) {
     }
     EXPECT_TRUE(tree.Find(kRoleStaticText, "Smiley"));
     EXPECT_TRUE(tree.Find(kRoleText, "")) << "the text box";
-    // A new code file between showings: the names follow it.
+    // A new code file between showings: the names follow it, in any script (the file is UTF-8
+    // without a mark now, as Notepad saves it).
     std::string renamed = TestCodesFile();
-    renamed.replace(renamed.find("n0\r\n"), 2, "zero");
+    renamed.replace(renamed.find("n0\r\n"), 2, "zero \xD0\xBD\xD0\xBE\xD0\xBB\xD1\x8C");
     WriteFile(TempDir() + "/app/codes.dll", renamed);
     Key("Escape");
     ASSERT_TRUE(WaitWindowHidden("Smilies"));
     app.OpenPalette();
-    EXPECT_EQ(ReadTree("Smilies").children.at(0).name, TestCode(0) + "   zero");
+    EXPECT_EQ(ReadTree("Smilies").children.at(0).name,
+              TestCode(0) + "   zero \xD0\xBD\xD0\xBE\xD0\xBB\xD1\x8C");
 }
 
 TEST_F(Accessibility, TheHighlightIsTheFocusAndEveryMoveIsAnnounced) {

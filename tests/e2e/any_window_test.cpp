@@ -83,8 +83,10 @@ std::string Unescape(const std::string& text) {
     return out;
 }
 
-std::optional<Seen> SeeWindow(const std::string& cls) {
-    const WineResult r = RunWineCaptured(WindowsProgram("text_probe"), {cls}, 30s);
+std::optional<Seen> SeeWindow(const std::string& cls, const std::string& title = "") {
+    const WineResult r = RunWineCaptured(
+        WindowsProgram("text_probe"),
+        title.empty() ? std::vector<std::string>{cls} : std::vector<std::string>{cls, title}, 30s);
     if (r.exitCode != 0) {
         return std::nullopt;
     }
@@ -213,8 +215,8 @@ TEST_F(AnyWindow, SendOnClickPressesEnterAndTheHotKeyTypesWhereTheUserWas) {
 
 TEST_F(AnyWindow, WordPadGetsTheCodesToo) {
     Start("\xEF\xBB\xBF" + CodesText());
-    OtherProgram wordpad("/drive_c/Program Files/Windows NT/Accessories/wordpad.exe",
-                         "WORDPADTOP", "RichEdit");
+    OtherProgram wordpad("/drive_c/Program Files/Windows NT/Accessories/wordpad.exe", "WORDPADTOP",
+                         "RichEdit");
     wordpad.ClickIn();
     Pick(0);
     Pick(3);
@@ -227,6 +229,51 @@ TEST_F(AnyWindow, TheMessengerAsTheWindowGetsExactlyWhatItAlwaysGot) {
     ClickCentre(standIn.Windows().at(0).input);
     Pick(9);
     EXPECT_TRUE(WaitUntil([&] { return standIn.Received() == Expected(TestCode(9), true); }, 5s))
+        << ::testing::PrintToString(standIn.Received());
+}
+
+// Pointed at, a code in another script shows in the palette's text box exactly, read back in
+// Unicode; the file is UTF-8 without a mark, as Notepad saves it.
+TEST_F(AnyWindow, ThePalettesTextBoxShowsACodeInAnyScript) {
+    std::string file = kCodes[3] + "\r\n";
+    for (int i = 1; i < 64; ++i) {
+        file += "x\r\n";
+    }
+    Start(file + "label\r\n");
+    const Rect first = Pictures(app_->OpenPalette()).at(0);
+    MouseMove(Centre(first).x, Centre(first).y);
+    std::optional<std::string> shown;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const std::optional<Seen> palette = SeeWindow("FizzmoForm", "Smilies");
+            shown = palette ? palette->TextOf("Edit") : std::nullopt;
+            return shown == "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82   label";
+        },
+        10s))
+        << shown.value_or("(no text box)");
+}
+
+// A file in the code page that is not UTF-8 reaches the messenger byte for byte, as it always
+// did: a lone "\xE9", and two bytes that would be a letter in UTF-8 as the two bytes they are.
+TEST_F(AnyWindow, TheMessengerGetsAnAnsiFilesBytesAsEver) {
+    StandIn standIn({"300,300,500,400"});
+    std::string file = "P\xE9"
+                       "D\r\nP\xC3\xA9\r\n";
+    for (int i = 2; i < 128; ++i) {
+        file += "x\r\n";
+    }
+    Start(file, {{"AnyWindow", "F"}});
+    Pick(0);
+    Pick(1);
+    const std::vector<std::string> expected = {
+        "WM_CHAR window=0 kind=input wParam=80 lParam=0x190001",
+        "WM_CHAR window=0 kind=input wParam=233 lParam=0x1",
+        "WM_CHAR window=0 kind=input wParam=68 lParam=0x200001",
+        "WM_CHAR window=0 kind=input wParam=80 lParam=0x190001",
+        "WM_CHAR window=0 kind=input wParam=195 lParam=0x1",
+        "WM_CHAR window=0 kind=input wParam=169 lParam=0x1",
+    };
+    EXPECT_TRUE(WaitUntil([&] { return standIn.Received() == expected; }, 5s))
         << ::testing::PrintToString(standIn.Received());
 }
 

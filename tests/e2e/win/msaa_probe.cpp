@@ -15,7 +15,7 @@
 //     again fresh=0|1 children=N     the form's object once it is back, and the kept one
 //   msaa_probe soak TITLE CYCLES     object, child count, release, CYCLES times, as a screen
 //                                    reader polls: "cycles=N failed=F ms=T" (progress each 1000)
-// TITLE "" is the launcher, the visible form window without a title.
+// TITLE "" is the launcher, the visible form window without a title. Names are written in UTF-8.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -31,9 +31,9 @@ std::string Narrow(BSTR text) {
     if (!text) {
         return "";
     }
-    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), length, nullptr, nullptr);
     out.resize(std::strlen(out.c_str()));
     SysFreeString(text);
     return out;

@@ -1,5 +1,5 @@
-// Prints what a window of another program shows: "text_probe CLASS" finds the first visible
-// top-level window of the class and prints
+// Prints what a window shows: "text_probe CLASS [TITLE]" finds the first visible top-level
+// window of the class (and title) and prints
 //   window hwnd=0x.. foreground=1 rect=l,t,r,b focus=CLASS
 //   child class=C text=...
 // one line per child, texts read with WM_GETTEXT in Unicode and written as UTF-8, with CR, LF
@@ -61,7 +61,7 @@ BOOL CALLBACK EachTop(HWND hwnd, LPARAM) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
+    if (argc != 2 && argc != 3) {
         return 2;
     }
     if (std::string(argv[1]) == "--list") { // the visible top-level windows' classes
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     HWND window = nullptr;
-    while ((window = FindWindowExA(nullptr, window, argv[1], nullptr)) &&
+    while ((window = FindWindowExA(nullptr, window, argv[1], argc == 3 ? argv[2] : nullptr)) &&
            !IsWindowVisible(window)) {
     }
     if (!window) {
