@@ -139,6 +139,10 @@ void FrmMain::Form_Load() {
 // While the About box is open the launcher takes no input, so the box is what comes forward
 // (it is loaded only while shown modal).
 void FrmMain::ShowAgain() {
+    // Still at the code-file check: its message is all there is to see.
+    if (!Visible()) {
+        return;
+    }
     MoveInside(WorkArea());
     toolkit().BringForward(program_.frmAbout.Loaded() ? FormId::About : FormId::Main);
 }

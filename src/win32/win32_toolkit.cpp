@@ -211,6 +211,9 @@ void Win32Toolkit::RescaleForm(const FormDesign& d) {
 void Win32Toolkit::EndProgram() {
     ended_ = true;
     toShow_.clear();
+    // An open menu's loop would go on after the program had ended, holding it until the user
+    // closed the menu; the system's other loops (message boxes, moves) end with the quit.
+    EndMenu();
     // Freed once the handler that ended the program has returned.
     for (auto& [id, form] : forms_) {
         destroyed_.push_back(std::move(form));

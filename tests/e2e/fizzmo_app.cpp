@@ -128,6 +128,7 @@ std::vector<ProbeWindow> ProbeWindows() {
                                           f["class"],
                                           f["visible"] == "1",
                                           f["topmost"] == "1",
+                                          f["foreground"] == "1",
                                           ParseRect(f["rect"]),
                                           ParseRect(f["client"]),
                                           f["title"],
@@ -179,6 +180,15 @@ std::optional<ProbeWindow> WaitWindowOfClass(const std::string& cls) {
         },
         15s, 100ms);
     return found;
+}
+
+bool SendToWindow(const ProbeWindow& window, unsigned message, unsigned long long wParam,
+                  unsigned long long lParam) {
+    const WineResult r = RunWineCaptured(WindowsProgram("window_probe"),
+                                         {"send", window.hwnd, std::to_string(message),
+                                          std::to_string(wParam), std::to_string(lParam)},
+                                         30s);
+    return r.exitCode == 0;
 }
 
 Rect Centre(const Rect& r) {

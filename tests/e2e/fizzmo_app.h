@@ -34,6 +34,7 @@ struct ProbeWindow {
     std::string cls;
     bool visible = false;
     bool topmost = false;
+    bool foreground = false; // the window the keyboard's input goes to
     Rect rect;
     Rect client; // the client area on the screen
     std::string title;
@@ -55,6 +56,10 @@ ProbeWindow WaitVisibleWindow(const std::string& title, std::chrono::millisecond
 bool WaitWindowHidden(const std::string& title, std::chrono::milliseconds timeout = 10s);
 // The first visible window of the class (#32768 a menu, #32770 a message box), if one comes.
 std::optional<ProbeWindow> WaitWindowOfClass(const std::string& cls);
+// Sends the window a message as the system does, from another program; false when it did not
+// answer within five seconds.
+bool SendToWindow(const ProbeWindow& window, unsigned message, unsigned long long wParam,
+                  unsigned long long lParam);
 
 Rect Centre(const Rect& r);      // a point: x, y
 std::string Text(const Rect& r); // "x,y wxh", for comparing and for messages

@@ -51,6 +51,17 @@ void DragRim(const Rect& launcher, int toX, int toY) {
                WineEnv::Get().XEnvVars(), 10s);
 }
 
+constexpr const char* kAbout = "About FizzmoLIte";
+
+// The session ends as the system ends it: the window is asked, then told.
+void EndSession(const ProbeWindow& window) {
+    constexpr unsigned kWmQueryEndSession = 0x11;
+    constexpr unsigned kWmEndSession = 0x16;
+    constexpr unsigned long long kLogoff = 0x80000000;
+    EXPECT_TRUE(SendToWindow(window, kWmQueryEndSession, 0, kLogoff));
+    EXPECT_TRUE(SendToWindow(window, kWmEndSession, 1, kLogoff));
+}
+
 void Append(std::vector<std::string>& to, const std::vector<std::string>& lines) {
     to.insert(to.end(), lines.begin(), lines.end());
 }
@@ -73,6 +84,45 @@ TEST(SessionEnd, SavesWhatTheUserChangedAndEndsTheProgram) {
     EXPECT_EQ(Setting("SendOnCLick"), "T");
     EXPECT_EQ(Setting("Left"), std::to_string((before.x + 150) * 15));
     EXPECT_EQ(Setting("top"), std::to_string((before.y + 80) * 15));
+}
+
+// Whatever the program is waiting in, the end of the session ends it at once, saving as Exit.
+TEST(SessionEnd, EndsAtOnceFromTheMenuTheAboutBoxOrADrag) {
+    for (const std::string inside : {"menu", "About box", "drag"}) {
+        SCOPED_TRACE(inside);
+        ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "3000"}});
+        FizzmoApp app;
+        const ProbeWindow launcher = WaitVisibleWindow("");
+        app.ChooseMenuItem(FizzmoApp::kSendOnClick); // off, in memory only
+        ASSERT_TRUE(WaitUntil([] { return !MenuIsOpen(); }, 5s, 100ms));
+        Rect place = launcher.rect;
+        if (inside == "menu") {
+            ClickCentre(launcher.rect, 3);
+            ASSERT_TRUE(WaitWindowOfClass("#32768"));
+        } else if (inside == "About box") {
+            app.ChooseMenuItem(FizzmoApp::kAbout);
+            WaitVisibleWindow(kAbout);
+        } else {
+            // Pressed on the rim and moved, the button still held.
+            RunCommand({"xdotool", "mousemove", std::to_string(place.x + 2),
+                        std::to_string(place.y + 2), "mousedown", "1", "sleep", "0.3", "mousemove",
+                        std::to_string(place.x + 62), std::to_string(place.y + 42), "sleep", "0.5"},
+                       WineEnv::Get().XEnvVars(), 10s);
+            place = WaitVisibleWindow("").rect;
+        }
+        EndSession(launcher);
+        EXPECT_TRUE(WaitUntil([&] { return !app.Process().Running(); }, 5s, 100ms));
+        EXPECT_FALSE(MenuIsOpen());
+        EXPECT_FALSE(VisibleWindow(kAbout));
+        EXPECT_EQ(Setting("SendOnCLick"), "F");
+        EXPECT_EQ(Setting("Left"), std::to_string(place.x * 15));
+        EXPECT_EQ(Setting("top"), std::to_string(place.y * 15));
+        RunCommand({"xdotool", "mouseup", "1"}, WineEnv::Get().XEnvVars(), 10s);
+        if (app.Process().Running()) {
+            Key("Escape"); // let the next round start without this one
+            app.Process().Wait(15s);
+        }
+    }
 }
 
 TEST(HungMessenger, ClicksTypeNothingNowOrLaterAndTheProgramKeepsAnswering) {
@@ -155,6 +205,45 @@ TEST(SecondStart, CallsUpTheFirstLauncherAndLeavesTheSettingsAlone) {
     EXPECT_EQ(app.Process().Wait(15s), 0);
     EXPECT_EQ(Setting("StayOnTop"), "F");
     EXPECT_EQ(Setting("Left"), std::to_string((1280 - 52) * 15));
+}
+
+// The launcher is held by the box, so the box comes forward and keeps the keyboard.
+TEST(SecondStart, WhileTheAboutBoxIsOpenLeavesTheKeysWithTheBox) {
+    ResetSettings({{"StickToPM", "F"}, {"Left", "6000"}, {"top", "6000"}});
+    FizzmoApp app;
+    app.ChooseMenuItem(FizzmoApp::kAbout);
+    const auto aboutInFront = [] {
+        const std::optional<ProbeWindow> about = VisibleWindow(kAbout);
+        return about && about->foreground;
+    };
+    ASSERT_TRUE(WaitUntil(aboutInFront, 5s, 100ms));
+
+    WineProcess second = WineProcess::Start(TempDir() + "/app/FizzmoLite.exe", {}, TempDir());
+    EXPECT_EQ(second.Wait(15s), 0);
+    std::this_thread::sleep_for(1500ms); // the first has answered the call by now
+    EXPECT_TRUE(aboutInFront());
+    EXPECT_FALSE(WaitVisibleWindow("").foreground);
+    Key("Escape");
+    EXPECT_TRUE(WaitWindowHidden(kAbout)) << "Escape did not close the box";
+    app.ChooseMenuItem(FizzmoApp::kExit);
+    EXPECT_EQ(app.Process().Wait(15s), 0);
+}
+
+TEST(SecondStart, WhileTheMissingCodeFileMessageIsUpShowsNoLauncher) {
+    ResetSettings({{"StayOnTop", "T"}});
+    FizzmoApp app(FizzmoApp::Setup{false, std::nullopt});
+    ASSERT_TRUE(WaitWindowOfClass("#32770"));
+
+    WineProcess second = WineProcess::Start(TempDir() + "/app/FizzmoLite.exe", {}, TempDir());
+    EXPECT_EQ(second.Wait(15s), 0);
+    std::this_thread::sleep_for(1500ms); // the first has answered the call by now
+    EXPECT_FALSE(VisibleWindow(""));
+    const std::optional<ProbeWindow> message = WaitWindowOfClass("#32770");
+    ASSERT_TRUE(message);
+    EXPECT_TRUE(message->foreground);
+    Key("Return");
+    EXPECT_EQ(app.Process().Wait(15s), 0);
+    EXPECT_EQ(Setting("StayOnTop"), "T");
 }
 
 TEST(CodeFile, SavedByNotepadAsUtf8OrUnicodeTypesTheRightCodes) {

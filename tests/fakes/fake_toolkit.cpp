@@ -162,6 +162,9 @@ void FakeToolkit::PopupMenu(FormId form, int x, int y) {
 
 void FakeToolkit::MessageBoxCritical(const std::string& text, const std::string& title) {
     calls.push_back("MessageBox " + title + ": " + text);
+    if (whileMessageBox) {
+        whileMessageBox();
+    }
 }
 
 std::vector<PixelRect> FakeToolkit::Screens() const {

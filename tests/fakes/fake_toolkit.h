@@ -23,6 +23,8 @@ class FakeToolkit final : public Toolkit {
     std::function<void(FormId, const FormEvent&)> raise;
     // Runs while a modal form is showing, as the user would act inside it.
     std::function<void()> whileModal;
+    // Runs while a message box is showing.
+    std::function<void()> whileMessageBox;
     std::map<FormId, bool> visible;
     std::map<FormId, PixelRect> rects;
     std::map<FormId, FormDesign> designs;

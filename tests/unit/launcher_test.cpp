@@ -126,6 +126,42 @@ TEST(Launcher, SecondStartOnlyCallsUpTheFirst) {
     EXPECT_TRUE(first.store.writes.empty());
 }
 
+TEST(Launcher, SecondStartWhileTheAboutBoxIsOpenBringsTheBoxForward) {
+    World w;
+    w.program.Start();
+    w.toolkit.rects[FormId::Main] = {1270, -40, 1322, 11};
+    std::vector<std::string> whileOpen;
+    w.toolkit.whileModal = [&] {
+        w.Clear();
+        // Every form of the program hears the second start.
+        w.program.Dispatch(FormId::About, FormEvent{EventKind::AnotherStart});
+        w.program.Dispatch(FormId::Main, FormEvent{EventKind::AnotherStart});
+        whileOpen = w.toolkit.calls;
+        w.program.frmAbout.Command1_Click();
+    };
+    w.program.frmMain.mnuAbout_Click();
+    // The launcher under the box still comes back onto the screen.
+    EXPECT_EQ(whileOpen,
+              (std::vector<std::string>{"Move frmMain 1228,0,1280,51", "BringForward frmAbout"}));
+    w.Clear();
+    w.program.Dispatch(FormId::Main, FormEvent{EventKind::AnotherStart});
+    EXPECT_EQ(w.toolkit.calls, (std::vector<std::string>{"BringForward frmMain"}));
+}
+
+TEST(Launcher, SecondStartDuringTheMissingCodeFileMessageLeavesTheLauncherUnshown) {
+    World w;
+    w.files.attributes.clear();
+    w.toolkit.whileMessageBox = [&] {
+        w.program.Dispatch(FormId::Main, FormEvent{EventKind::AnotherStart});
+    };
+    w.program.Start();
+    EXPECT_EQ(
+        w.toolkit.calls,
+        (std::vector<std::string>{"Create frmMain",
+                                  "MessageBox Fizzmo Lite: A required file, code.dll is not found.",
+                                  "Destroy frmMain", "End"}));
+}
+
 TEST(Launcher, SwitchItemsFlipTheirMarkAndOption) {
     World w;
     w.program.Start();

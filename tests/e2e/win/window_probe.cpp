@@ -1,10 +1,13 @@
 // Prints the program's windows as the tests see them: every top-level window of the form class
 // (and of the dialog and menu classes), visible or not, with its children and their texts.
-//   top hwnd=0x.. class=C visible=1 topmost=1 rect=l,t,r,b title=...
+//   top hwnd=0x.. class=C visible=1 topmost=1 foreground=1 rect=l,t,r,b title=...
 //   child top=0x.. hwnd=0x.. class=C visible=1 rect=l,t,r,b text=...
+// "send HWND MESSAGE WPARAM LPARAM" (numbers as C writes them) sends one message instead, as
+// the system sends it, and prints what the window answered.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -50,22 +53,40 @@ BOOL CALLBACK EachTop(HWND hwnd, LPARAM) {
         return TRUE;
     }
     const bool topmost = (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    const bool foreground = GetForegroundWindow() == hwnd;
     // The client area on the screen: where a form draws what has no window of its own.
     RECT client{};
     GetClientRect(hwnd, &client);
     MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    std::printf("top hwnd=0x%llx class=%s visible=%d topmost=%d rect=%s client=%ld,%ld,%ld,%ld "
-                "title=%s\n",
+    std::printf("top hwnd=0x%llx class=%s visible=%d topmost=%d foreground=%d rect=%s "
+                "client=%ld,%ld,%ld,%ld title=%s\n",
                 reinterpret_cast<unsigned long long>(hwnd), cls.c_str(),
-                IsWindowVisible(hwnd) ? 1 : 0, topmost ? 1 : 0, RectOf(hwnd).c_str(), client.left,
-                client.top, client.right, client.bottom, TextOf(hwnd).c_str());
+                IsWindowVisible(hwnd) ? 1 : 0, topmost ? 1 : 0, foreground ? 1 : 0,
+                RectOf(hwnd).c_str(), client.left, client.top, client.right, client.bottom,
+                TextOf(hwnd).c_str());
     EnumChildWindows(hwnd, EachChild, reinterpret_cast<LPARAM>(hwnd));
     return TRUE;
 }
 
+// Exit code 0 when the window answered within five seconds.
+int Send(char** args) {
+    const auto number = [](const char* text) { return std::strtoull(text, nullptr, 0); };
+    HWND hwnd = reinterpret_cast<HWND>(static_cast<UINT_PTR>(number(args[0])));
+    DWORD_PTR answer = 0;
+    const LRESULT sent = SendMessageTimeoutA(
+        hwnd, static_cast<UINT>(number(args[1])), static_cast<WPARAM>(number(args[2])),
+        static_cast<LPARAM>(number(args[3])), SMTO_NORMAL, 5000, &answer);
+    std::printf("answer=%llu\n", static_cast<unsigned long long>(answer));
+    std::fflush(stdout);
+    return sent ? 0 : 1;
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc == 6 && std::string(argv[1]) == "send") {
+        return Send(argv + 2);
+    }
     EnumWindows(EachTop, 0);
     std::fflush(stdout);
     return 0;
