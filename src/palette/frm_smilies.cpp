@@ -268,6 +268,11 @@ void FrmSmilies::smiley_Click(int index) {
     } else if (GetWindowClassName(windows, working) == "IMClass") {
         outcome = TypeIntoIMWindowOf(windows, program_.Options, working, code, &typedInto);
     } else {
+        // Hidden first, as after a pick into the messenger: hiding the window that has the
+        // foreground would take it from the window typed into.
+        if (program_.Options.KeepOpen != VbTrue) {
+            Hide();
+        }
         outcome = TypeAsKeyboard(windows, program_.Options, working, UnicodeCode(index));
     }
     if (outcome == TypingOutcome::NotAnswering) {

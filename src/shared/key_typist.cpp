@@ -46,6 +46,17 @@ TypingOutcome TypeAsKeyboard(WindowSystem& windows, const OptionsRecord& options
             return TypingOutcome::NothingTyped;
         }
     }
+    // The focus moved once more from here, through the window and back to the control the user
+    // left it on, goes with the window for the keys the user types next also where the platform
+    // moves the keyboard only on such a call (Wine without a window manager).
+    const std::uint32_t ours = windows.GetCurrentThreadId();
+    const std::uint32_t theirs = windows.GetWindowThreadProcessId(window);
+    if (theirs != 0 && theirs != ours && windows.AttachThreadInput(ours, theirs, true)) {
+        const Hwnd focus = windows.GetFocus();
+        windows.SetFocus(window);
+        windows.SetFocus(focus != 0 ? focus : window);
+        windows.AttachThreadInput(ours, theirs, false);
+    }
     const std::vector<KeyInput> keys = KeysTyping(text, options.SendOnClick == VbTrue);
     if (windows.SendInput(keys) != keys.size()) {
         return TypingOutcome::NotAnswering;

@@ -78,6 +78,9 @@ class WindowSystem {
     virtual std::uint32_t GetCurrentThreadId() = 0;
     virtual bool AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) = 0;
     virtual void SetFocus(Hwnd window) = 0;
+    // The window with the keyboard focus in this thread's input state (shared with the threads
+    // it is attached to); 0 when none.
+    virtual Hwnd GetFocus() = 0;
     virtual Hwnd GetForegroundWindow() = 0;
     // Puts the keys into the system's input stream, where the foreground window's focused
     // control takes them as typing; gives how many went in.

@@ -89,6 +89,10 @@ void Win32WindowSystem::SetFocus(Hwnd window) {
     ::SetFocus(ToHwnd(window));
 }
 
+Hwnd Win32WindowSystem::GetFocus() {
+    return FromHwnd(::GetFocus());
+}
+
 Hwnd Win32WindowSystem::GetForegroundWindow() {
     return FromHwnd(::GetForegroundWindow());
 }

@@ -24,6 +24,7 @@ class Win32WindowSystem final : public WindowSystem {
     std::uint32_t GetCurrentThreadId() override;
     bool AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) override;
     void SetFocus(Hwnd window) override;
+    Hwnd GetFocus() override;
     Hwnd GetForegroundWindow() override;
     std::size_t SendInput(const std::vector<KeyInput>& keys) override;
 };

@@ -200,6 +200,11 @@ TEST_F(AnyWindow, SendOnClickPressesEnterAndTheHotKeyTypesWhereTheUserWas) {
     Pick(3);
     const std::string first = kCodes[3] + "\r\n";
     ASSERT_TRUE(notepad.Shows(first)) << notepad.Text().value_or("(none)");
+    // The user types on in Notepad at once, and what they type lands after the code.
+    TypeText("ab");
+    ASSERT_TRUE(notepad.Shows(first + "ab")) << notepad.Text().value_or("(none)");
+    Key("BackSpace BackSpace");
+    ASSERT_TRUE(notepad.Shows(first)) << notepad.Text().value_or("(none)");
     // The hot key opens on the picture picked last: the same emoticon again is hot key, Enter.
     Key("ctrl+shift+F8");
     WaitVisibleWindow("Smilies");

@@ -171,4 +171,5 @@ bool FakeWindowSystem::AttachThreadInput(std::uint32_t attach, std::uint32_t att
 
 void FakeWindowSystem::SetFocus(Hwnd window) {
     calls.push_back("SetFocus(" + std::to_string(window) + ")");
+    focus = window;
 }

@@ -35,6 +35,7 @@ class FakeWindowSystem final : public WindowSystem {
     void MakeOwn(Hwnd window) { windows_.at(window).thread = kOwnThread; }
 
     Hwnd foreground = 0;            // the user's foreground window; SetForegroundWindow moves it
+    Hwnd focus = 0;                 // where the keyboard focus is; SetFocus moves it
     bool foregroundLocked = false;  // the system refuses to change the foreground window
     std::size_t inputAccepted = -1; // how many keys SendInput takes in
     std::vector<KeyInput> keys;     // every key put into the input stream
@@ -62,6 +63,7 @@ class FakeWindowSystem final : public WindowSystem {
     std::uint32_t GetCurrentThreadId() override { return kOwnThread; }
     bool AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) override;
     void SetFocus(Hwnd window) override;
+    Hwnd GetFocus() override { return focus; }
     Hwnd GetForegroundWindow() override { return foreground; }
     std::size_t SendInput(const std::vector<KeyInput>& sent) override;
 

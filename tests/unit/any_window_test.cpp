@@ -62,8 +62,24 @@ TEST(KeysTyping, EachUtf16UnitPressedAndReleasedAPairForCharactersPastTheBmpThen
 }
 
 TEST_F(AnyWindow, APickTypesIntoTheWindowTheUserWasWorkingInAsKeys) {
+    const Hwnd edit = windows.AddChild(notepad, "Edit", "");
+    windows.focus = edit;
+    windows.calls.clear();
     PickFrom(notepad, 1);
     EXPECT_EQ(windows.foreground, notepad);
+    // The focus goes through Notepad back to its text, with the threads' input joined for it.
+    const std::string ns = std::to_string(notepad), es = std::to_string(edit);
+    std::vector<std::string> focusCalls;
+    for (const std::string& c : windows.calls) {
+        if (c.rfind("SetFocus", 0) == 0 || c.rfind("AttachThreadInput", 0) == 0 ||
+            c.rfind("SendInput", 0) == 0) {
+            focusCalls.push_back(c);
+        }
+    }
+    EXPECT_EQ(focusCalls,
+              (std::vector<std::string>{"AttachThreadInput(1,2,attach)", "SetFocus(" + ns + ")",
+                                        "SetFocus(" + es + ")", "AttachThreadInput(1,2,detach)",
+                                        "SendInput(4)"}));
     EXPECT_EQ(KeysTyped(), u"\xD83D\xDE00");
     EXPECT_TRUE(windows.messages.empty() || TypedText().empty()) << "nothing for the messenger";
     EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
