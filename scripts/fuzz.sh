@@ -8,7 +8,8 @@ mkdir -p "$OUT/corpus"
 cp "$ROOT/resources/codes.dll" "$OUT/corpus/sample" 2>/dev/null || true
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I"$ROOT/src" \
     "$ROOT/tests/fuzz/catalogue_fuzz.cpp" "$ROOT/src/palette/catalogue.cpp" \
-    "$ROOT/src/palette/code_file_text.cpp" "$ROOT/src/shared/code_page.cpp" -o "$OUT/catalogue_fuzz"
+    "$ROOT/src/palette/code_file_text.cpp" "$ROOT/src/shared/code_page.cpp" \
+    "$ROOT/src/shared/unicode_text.cpp" -o "$OUT/catalogue_fuzz"
 if [ -n "${FUZZ_RUNS:-}" ]; then
     limit=(-runs="$FUZZ_RUNS")
 else
