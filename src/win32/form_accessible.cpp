@@ -3,6 +3,7 @@
 // accessible children, from the portable core) and hands the windowed ones' own objects out.
 #include "form_accessible.h"
 
+#include "com_libraries.h"
 #include "form_window.h"
 #include "wide_text.h"
 
@@ -12,9 +13,9 @@
 
 namespace {
 
-BSTR ToBstr(const std::string& utf8) {
+BSTR ToBstr(const ComLibraries& com, const std::string& utf8) {
     const std::wstring text = Wide(utf8);
-    return SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return com.SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
 }
 
 LONG RoleCode(AccessibleRole role) {
@@ -68,7 +69,8 @@ void SetChild(VARIANT* out, long childId) {
 
 class FormAccessible final : public IAccessible {
   public:
-    FormAccessible(HWND hwnd, IAccessible* standard) : hwnd_(hwnd), standard_(standard) {}
+    FormAccessible(const ComLibraries& com, HWND hwnd, IAccessible* standard)
+        : com_(com), hwnd_(hwnd), standard_(standard) {}
     ~FormAccessible() { standard_->Release(); }
 
     // The form's window is going: from now on every question is answered with an error, even
@@ -136,8 +138,8 @@ class FormAccessible final : public IAccessible {
         if (!t.windowed) {
             return S_FALSE; // a simple child: this object answers for it
         }
-        return AccessibleObjectFromWindow(t.windowed, kWindowedObject, IID_IDispatch,
-                                          reinterpret_cast<void**>(out));
+        return com_.AccessibleObjectFromWindow(t.windowed, kWindowedObject, IID_IDispatch,
+                                               reinterpret_cast<void**>(out));
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         *name = nullptr;
@@ -148,13 +150,13 @@ class FormAccessible final : public IAccessible {
         if (t.self) {
             const std::string& given = t.form->Design().accessibleName;
             return given.empty() ? standard_->get_accName(child, name)
-                                 : (*name = ToBstr(given), S_OK);
+                                 : (*name = ToBstr(com_, given), S_OK);
         }
         if (t.windowed) {
             return Ask(t.windowed,
                        [&](IAccessible* a, VARIANT self) { return a->get_accName(self, name); });
         }
-        *name = ToBstr(NameOf(*t.control));
+        *name = ToBstr(com_, NameOf(*t.control));
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
@@ -183,7 +185,7 @@ class FormAccessible final : public IAccessible {
         if (!role) {
             return E_POINTER;
         }
-        VariantInit(role);
+        com_.VariantInit(role);
         Target t = Resolve(child);
         if (t.status != S_OK) {
             return t.status;
@@ -200,7 +202,7 @@ class FormAccessible final : public IAccessible {
         if (!state) {
             return E_POINTER;
         }
-        VariantInit(state);
+        com_.VariantInit(state);
         Target t = Resolve(child);
         if (t.status != S_OK) {
             return t.status;
@@ -259,7 +261,7 @@ class FormAccessible final : public IAccessible {
         if (!focus) {
             return E_POINTER;
         }
-        VariantInit(focus);
+        com_.VariantInit(focus);
         FormWindow* form = Form();
         if (!form) {
             return RPC_E_DISCONNECTED;
@@ -281,7 +283,7 @@ class FormAccessible final : public IAccessible {
         if (!selection) {
             return E_POINTER;
         }
-        VariantInit(selection);
+        com_.VariantInit(selection);
         FormWindow* form = Form();
         if (!form) {
             return RPC_E_DISCONNECTED;
@@ -308,7 +310,7 @@ class FormAccessible final : public IAccessible {
         if (text.empty()) {
             return t.self ? standard_->get_accDefaultAction(child, action) : S_FALSE;
         }
-        *action = ToBstr(text);
+        *action = ToBstr(com_, text);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
@@ -352,7 +354,7 @@ class FormAccessible final : public IAccessible {
         if (!end) {
             return E_POINTER;
         }
-        VariantInit(end);
+        com_.VariantInit(end);
         Target t = Resolve(start);
         if (t.status != S_OK) {
             return t.status;
@@ -374,7 +376,7 @@ class FormAccessible final : public IAccessible {
         if (!hit) {
             return E_POINTER;
         }
-        VariantInit(hit);
+        com_.VariantInit(hit);
         FormWindow* form = Form();
         if (!form) {
             return RPC_E_DISCONNECTED;
@@ -437,12 +439,12 @@ class FormAccessible final : public IAccessible {
     FormWindow* Form() const { return hwnd_ ? FormWindow::FromHandle(hwnd_) : nullptr; }
 
     // A child as the answer to a question: a text box's own object, or the child id.
-    static HRESULT Answer(FormWindow& form, int childId, VARIANT* out) {
+    HRESULT Answer(FormWindow& form, int childId, VARIANT* out) const {
         const AccessibleChild& c = form.AccessibleChildren()[static_cast<std::size_t>(childId - 1)];
         const FormControl* control = form.Find(c.control, c.index);
         if (c.ownObject && control && control->hwnd) {
             IDispatch* object = nullptr;
-            const HRESULT found = AccessibleObjectFromWindow(
+            const HRESULT found = com_.AccessibleObjectFromWindow(
                 control->hwnd, kWindowedObject, IID_IDispatch, reinterpret_cast<void**>(&object));
             if (SUCCEEDED(found) && object) {
                 out->vt = VT_DISPATCH;
@@ -490,10 +492,10 @@ class FormAccessible final : public IAccessible {
     }
 
     // Asks a windowed child's own object about itself.
-    template <typename Question> static HRESULT Ask(HWND box, Question question) {
+    template <typename Question> HRESULT Ask(HWND box, Question question) const {
         IAccessible* object = nullptr;
-        const HRESULT found = AccessibleObjectFromWindow(box, kWindowedObject, IID_IAccessible,
-                                                         reinterpret_cast<void**>(&object));
+        const HRESULT found = com_.AccessibleObjectFromWindow(box, kWindowedObject, IID_IAccessible,
+                                                              reinterpret_cast<void**>(&object));
         if (FAILED(found) || !object) {
             return FAILED(found) ? found : E_FAIL;
         }
@@ -520,6 +522,7 @@ class FormAccessible final : public IAccessible {
                                                                                 : "Press";
     }
 
+    const ComLibraries& com_;
     LONG references_ = 1;
     HWND hwnd_;
     IAccessible* standard_;
@@ -535,23 +538,26 @@ LRESULT AnswerGetObject(HWND form, WPARAM wParam, LPARAM lParam) {
 
 LRESULT FormAccessibleObject::Answer(HWND form, WPARAM wParam) {
     if (!object_) {
+        // COM and its libraries come with the first reader that asks, not with the program.
+        com_ = Com();
         IAccessible* standard = nullptr;
-        if (FAILED(CreateStdAccessibleObject(form, OBJID_CLIENT, IID_IAccessible,
-                                             reinterpret_cast<void**>(&standard))) ||
+        if (!com_ ||
+            FAILED(com_->CreateStdAccessibleObject(form, OBJID_CLIENT, IID_IAccessible,
+                                                   reinterpret_cast<void**>(&standard))) ||
             !standard) {
             return 0;
         }
-        object_ = new FormAccessible(form, standard);
+        object_ = new FormAccessible(*com_, form, standard);
         // A marshal kept in a table holds the stub until the form goes; without it each
         // reader's last release would free the stub and the next question make it anew.
-        if (SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, &stubKept_)) &&
-            FAILED(CoMarshalInterface(stubKept_, IID_IAccessible, object_, MSHCTX_LOCAL, nullptr,
-                                      MSHLFLAGS_TABLESTRONG))) {
+        if (SUCCEEDED(com_->CreateStreamOnHGlobal(nullptr, TRUE, &stubKept_)) &&
+            FAILED(com_->CoMarshalInterface(stubKept_, IID_IAccessible, object_, MSHCTX_LOCAL,
+                                            nullptr, MSHLFLAGS_TABLESTRONG))) {
             stubKept_->Release();
             stubKept_ = nullptr;
         }
     }
-    return LresultFromObject(IID_IAccessible, wParam, object_);
+    return com_->LresultFromObject(IID_IAccessible, wParam, object_);
 }
 
 void FormAccessibleObject::Release() {
@@ -560,10 +566,10 @@ void FormAccessibleObject::Release() {
     }
     object_->Disconnect();
     // Readers that still hold the object are cut off at once, without waiting for their calls.
-    CoDisconnectObject(object_, 0);
+    com_->CoDisconnectObject(object_, 0);
     if (stubKept_) {
         stubKept_->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
-        CoReleaseMarshalData(stubKept_);
+        com_->CoReleaseMarshalData(stubKept_);
         stubKept_->Release();
         stubKept_ = nullptr;
     }

@@ -8,6 +8,7 @@
 LRESULT AnswerGetObject(HWND form, WPARAM wParam, LPARAM lParam);
 
 class FormAccessible;
+struct ComLibraries;
 
 // The one accessible object a form hands every screen reader for the form's life, made at the
 // first question. Its COM stub is kept as long, so that readers' questions make and free no
@@ -26,6 +27,7 @@ class FormAccessibleObject {
     void Release();
 
   private:
+    const ComLibraries* com_ = nullptr;
     FormAccessible* object_ = nullptr;
     IStream* stubKept_ = nullptr; // a table marshal of the object, which holds its stub
 };

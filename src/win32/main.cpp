@@ -1,17 +1,17 @@
 // FizzmoLite: starts the program with its launcher and runs until the launcher unloads.
 #include "program.h"
+#include "win32/com_libraries.h"
 #include "win32/registry_store.h"
 #include "win32/win32_code_page.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window_system.h"
 
-#include <objbase.h>
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    // Screen readers reach the forms' accessible objects through COM.
-    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    // COM, loaded by the first screen reader's question, outlives every form's object.
+    const ComLibrariesOwner com;
     {
         Win32WindowSystem windows;
         RegistryStore store;
@@ -23,9 +23,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             [&program](FormId form, const FormEvent& event) { program.Dispatch(form, event); });
         program.Start();
         toolkit.Run();
-    }
-    if (com) {
-        CoUninitialize();
     }
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <thread>
 
@@ -208,6 +209,27 @@ TEST_F(Accessibility, TheLauncherIsOneButtonThatOpensThePalette) {
     EXPECT_TRUE(tree.children.empty());
     EXPECT_EQ(Probe({"do", "", "0"}).at(0), "done 0x0");
     WaitVisibleWindow("Smilies");
+}
+
+// COM and Active Accessibility cost memory from the start: only a screen reader's first question
+// brings them into the program.
+TEST_F(Accessibility, TheAccessibilityLibrariesComeWithTheFirstQuestion) {
+    FizzmoApp app;
+    WaitVisibleWindow("");
+    const auto has = [](const std::vector<std::string>& lines, const std::string& dll) {
+        return std::find(lines.begin(), lines.end(), "module " + dll) != lines.end();
+    };
+    const std::vector<std::string> before = Probe({"modules", ""});
+    ASSERT_TRUE(has(before, "user32.dll")) << ::testing::PrintToString(before);
+    // Not ole32: Wine's own input method code loads it into every program with a window.
+    for (const char* dll : {"oleaut32.dll", "oleacc.dll"}) {
+        EXPECT_FALSE(has(before, dll)) << dll;
+    }
+    EXPECT_EQ(ReadTree("").role, kRolePushButton);
+    const std::vector<std::string> after = Probe({"modules", ""});
+    for (const char* dll : {"ole32.dll", "oleaut32.dll", "oleacc.dll"}) {
+        EXPECT_TRUE(has(after, dll)) << dll << ::testing::PrintToString(after);
+    }
 }
 
 TEST_F(Accessibility, EveryTextOfTheAboutBoxAndTheSlideShowIsRead) {

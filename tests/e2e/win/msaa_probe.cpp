@@ -15,10 +15,13 @@
 //     again fresh=0|1 children=N     the form's object once it is back, and the kept one
 //   msaa_probe soak TITLE CYCLES     object, child count, release, CYCLES times, as a screen
 //                                    reader polls: "cycles=N failed=F ms=T" (progress each 1000)
+//   msaa_probe modules TITLE         the DLLs loaded in the process that owns the form's window,
+//                                    "module NAME" a line, NAME in lower case
 // TITLE "" is the launcher, the visible form window without a title. Names are written in UTF-8.
 #include <windows.h>
 
 #include <oleacc.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -280,6 +283,31 @@ int Soak(const std::string& title, long cycles) {
     return failed ? 1 : 0;
 }
 
+int Modules(const std::string& title) {
+    HWND form = Visible(title);
+    DWORD process = 0;
+    if (!form || !GetWindowThreadProcessId(form, &process)) {
+        std::printf("no window \"%s\"\n", title.c_str());
+        return 1;
+    }
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        std::printf("no snapshot error=%lu\n", GetLastError());
+        return 1;
+    }
+    MODULEENTRY32W module;
+    module.dwSize = sizeof module;
+    for (BOOL more = Module32FirstW(snapshot, &module); more;
+         more = Module32NextW(snapshot, &module)) {
+        CharLowerW(module.szModule);
+        char name[MAX_PATH * 3] = {};
+        WideCharToMultiByte(CP_UTF8, 0, module.szModule, -1, name, sizeof name, nullptr, nullptr);
+        std::printf("module %s\n", name);
+    }
+    CloseHandle(snapshot);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -313,6 +341,8 @@ int main(int argc, char** argv) {
         status = Hold(argv[2], std::atoi(argv[3]));
     } else if (command == "soak" && argc == 4) {
         status = Soak(argv[2], std::atol(argv[3]));
+    } else if (command == "modules" && argc == 3) {
+        status = Modules(argv[2]);
     }
     std::fflush(stdout);
     CoUninitialize();
