@@ -68,6 +68,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
+        toolTip_.Dismiss();
         OnButtonDown(message, PointOf(lParam));
         return 0;
     case WM_LBUTTONUP:
@@ -76,8 +77,17 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnButtonUp(message, PointOf(lParam));
         return 0;
     case WM_MOUSEMOVE:
+        toolTip_.MouseMoved(PointOf(lParam), design_.dpi);
         OnMouseMove(PointOf(lParam));
         return 0;
+    case WM_MOUSELEAVE:
+        toolTip_.MouseLeft();
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) {
+            toolTip_.Hide();
+        }
+        break;
     case WM_CAPTURECHANGED:
         pressed_ = nullptr;
         return 0;

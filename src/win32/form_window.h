@@ -43,6 +43,8 @@ class FormWindow {
     // box's margins included.
     int TextWidth(const FormControl& control, const std::string& text);
     void SetToolTip(FormControl& control, const std::string& text);
+    // A key was pressed in the form: its tooltip goes.
+    void DismissToolTip() { toolTip_.Dismiss(); }
     // Gives the focus to the first control in tab order, on the first showing only.
     void FocusFirstControl();
     // The control the highlight is on (none: nullptr); screen readers are told at once.

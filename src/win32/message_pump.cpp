@@ -68,6 +68,11 @@ void Win32Toolkit::PumpOne(MSG& msg) {
 // shortcut; every other key press is reported to its form, which may keep it from the focused
 // control, and every character typed into a text box is reported before the box sees it.
 bool Win32Toolkit::PreTranslate(const MSG& msg) {
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        if (FormWindow* form = FormWindow::FromHandle(GetAncestor(msg.hwnd, GA_ROOT))) {
+            form->DismissToolTip();
+        }
+    }
     if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) {
         return false;
     }

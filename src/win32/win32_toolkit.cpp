@@ -2,8 +2,6 @@
 
 #include "window_dpi.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 namespace {
@@ -23,8 +21,7 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance), pictures_(
     ReleaseDC(nullptr, screen);
     anotherStartMessage_ = RegisterWindowMessageA(kAnotherStart);
     paletteCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(kPaletteCursor));
-    INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&init);
+    FormToolTip::RegisterWindowClass(instance);
     FormWindow::RegisterWindowClass(instance);
 }
 

@@ -182,6 +182,35 @@ std::optional<ProbeWindow> WaitWindowOfClass(const std::string& cls) {
     return found;
 }
 
+std::optional<ProbeWindow> WaitToolTip(const std::string& text) {
+    std::optional<ProbeWindow> tip;
+    WaitUntil(
+        [&] {
+            tip.reset();
+            for (const ProbeWindow& w : ProbeWindows()) {
+                if (w.cls == "FizzmoToolTip" && w.visible) {
+                    tip = w;
+                }
+            }
+            return tip && tip->title == text;
+        },
+        5s, 100ms);
+    return tip;
+}
+
+bool WaitToolTipHidden() {
+    return WaitUntil(
+        [] {
+            for (const ProbeWindow& w : ProbeWindows()) {
+                if (w.cls == "FizzmoToolTip" && w.visible) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        5s, 100ms);
+}
+
 bool SendToWindow(const ProbeWindow& window, unsigned message, unsigned long long wParam,
                   unsigned long long lParam) {
     const WineResult r = RunWineCaptured(WindowsProgram("window_probe"),

@@ -56,6 +56,9 @@ ProbeWindow WaitVisibleWindow(const std::string& title, std::chrono::millisecond
 bool WaitWindowHidden(const std::string& title, std::chrono::milliseconds timeout = 10s);
 // The first visible window of the class (#32768 a menu, #32770 a message box), if one comes.
 std::optional<ProbeWindow> WaitWindowOfClass(const std::string& cls);
+// The program's own tooltip, waited for until it shows this text; the last one seen, if any.
+std::optional<ProbeWindow> WaitToolTip(const std::string& text);
+bool WaitToolTipHidden();
 // Sends the window a message as the system does, from another program; false when it did not
 // answer within five seconds.
 bool SendToWindow(const ProbeWindow& window, unsigned message, unsigned long long wParam,

@@ -62,6 +62,54 @@ TEST(Palette, OpensAtTheLauncherAndShowsTheCodeOnHover) {
     Screenshot(TempDir() + "/palette.png");
 }
 
+// Just below the pointer (a pointer's height, 20 pixels at 96 dpi), wholly on the 1280 x 1024
+// screen, on top, and in the system's tooltip colour (Wine's: 255, 255, 225).
+void ExpectToolTipBelow(const ProbeWindow& tip, const Rect& pointer, const std::string& name) {
+    EXPECT_EQ(tip.rect.x, pointer.x);
+    EXPECT_EQ(tip.rect.y, pointer.y + 20);
+    EXPECT_GT(tip.rect.width, 40);
+    EXPECT_GT(tip.rect.height, 10);
+    EXPECT_LE(tip.rect.x + tip.rect.width, 1280);
+    EXPECT_LE(tip.rect.y + tip.rect.height, 1024);
+    EXPECT_TRUE(tip.topmost);
+    const std::string shot = TempDir() + "/" + name + ".png";
+    ASSERT_TRUE(Screenshot(shot));
+    EXPECT_GT(PixelsOfColour(shot, tip.rect, "rgb(255,255,225)"),
+              tip.rect.width * tip.rect.height / 2);
+}
+
+TEST(ToolTip, ShowsBelowThePointerOverAPictureAndGoesWhenThePointerLeavesOrAButtonIsPressed) {
+    ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "2250"}});
+    FizzmoApp app;
+    const Rect launcher = Centre(WaitVisibleWindow("").rect);
+    MouseMove(launcher.x, launcher.y);
+    std::optional<ProbeWindow> tip = WaitToolTip("Click to see the list of smilies.");
+    ASSERT_TRUE(tip) << "no tooltip over the launcher";
+    EXPECT_EQ(tip->title, "Click to see the list of smilies.");
+    ExpectToolTipBelow(*tip, launcher, "launcher_tooltip");
+    MouseMove(700, 700);
+    EXPECT_TRUE(WaitToolTipHidden()) << "the pointer left the launcher";
+
+    const ProbeWindow palette = app.OpenPalette();
+    const Rect first = Centre(Pictures(palette)[9]);
+    MouseMove(first.x, first.y);
+    tip = WaitToolTip(":P   tongue");
+    ASSERT_TRUE(tip) << "no tooltip over picture 9";
+    EXPECT_EQ(tip->title, ":P   tongue");
+    ExpectToolTipBelow(*tip, first, "picture_tooltip");
+    // From one tip to the next picture's.
+    const Rect next = Centre(Pictures(palette)[63]);
+    MouseMove(next.x, next.y);
+    tip = WaitToolTip("$-)   money eyes");
+    ASSERT_TRUE(tip) << "no tooltip over picture 63";
+    EXPECT_EQ(tip->title, "$-)   money eyes");
+    EXPECT_EQ(tip->rect.x, next.x);
+    EXPECT_EQ(tip->rect.y, next.y + 20);
+    Click(next.x, next.y, 2); // the middle button does nothing else
+    EXPECT_TRUE(WaitToolTipHidden()) << "a press over the picture";
+    EXPECT_TRUE(VisibleWindow("Smilies"));
+}
+
 TEST(Palette, ClickTypesTheCodeWithEnterAndHidesWithoutKeepOpen) {
     ResetSettings({{"StickToPM", "F"}, {"KeepOpen", "F"}, {"Left", "1500"}, {"top", "1500"}});
     StandIn standIn({"400,300,500,400"});

@@ -23,6 +23,17 @@ TEST(SmallScreen, LauncherPaletteAndAboutBoxStayInTheWorkArea) {
     EXPECT_EQ(launcher.x, kWorkWidth - 52);
     EXPECT_EQ(launcher.y, kWorkHeight - 51);
 
+    // The launcher's tooltip has no room below the pointer or to its right: it stands above
+    // the pointer, wholly in the work area.
+    const Rect pointer = Centre(launcher);
+    MouseMove(pointer.x, pointer.y);
+    const std::optional<ProbeWindow> tip = WaitToolTip("Click to see the list of smilies.");
+    ASSERT_TRUE(tip) << "no tooltip over the launcher";
+    ExpectInsideTheWorkArea(tip->rect, "the launcher's tooltip");
+    EXPECT_LE(tip->rect.y + tip->rect.height, pointer.y);
+    EXPECT_GT(tip->rect.y + tip->rect.height, pointer.y - 10);
+    Screenshot(TempDir() + "/small_screen_tooltip.png");
+
     // Flipped up and left, then kept on the screen: taller than the work area, so at its top.
     const Rect palette = app.OpenPalette().rect;
     EXPECT_EQ(palette.x, kWorkWidth - 52 - 203);

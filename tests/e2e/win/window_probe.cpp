@@ -1,5 +1,6 @@
 // Prints the program's windows as the tests see them: every top-level window of the form class
-// (and of the dialog and menu classes), visible or not, with its children and their texts.
+// (and of the tooltip, dialog and menu classes), visible or not, with its children and their
+// texts.
 //   top hwnd=0x.. class=C visible=1 topmost=1 foreground=1 rect=l,t,r,b title=...
 //   child top=0x.. hwnd=0x.. class=C visible=1 rect=l,t,r,b text=...
 // "send HWND MESSAGE WPARAM LPARAM" (numbers as C writes them) sends one message instead, as
@@ -49,7 +50,7 @@ BOOL CALLBACK EachChild(HWND child, LPARAM top) {
 
 BOOL CALLBACK EachTop(HWND hwnd, LPARAM) {
     const std::string cls = ClassOf(hwnd);
-    if (cls != "FizzmoForm" && cls != "#32770" && cls != "#32768") {
+    if (cls != "FizzmoForm" && cls != "FizzmoToolTip" && cls != "#32770" && cls != "#32768") {
         return TRUE;
     }
     const bool topmost = (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
