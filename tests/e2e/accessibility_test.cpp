@@ -221,7 +221,7 @@ TEST_F(Accessibility, TheAccessibilityLibrariesComeWithTheFirstQuestion) {
     };
     const std::vector<std::string> before = Probe({"modules", ""});
     ASSERT_TRUE(has(before, "user32.dll")) << ::testing::PrintToString(before);
-    // Not ole32: Wine's own input method code loads it into every program with a window.
+    // Not ole32: Wine itself loads it into a program with windows, before any question.
     for (const char* dll : {"oleaut32.dll", "oleacc.dll"}) {
         EXPECT_FALSE(has(before, dll)) << dll;
     }
