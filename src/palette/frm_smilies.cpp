@@ -186,8 +186,8 @@ void FrmSmilies::PlaceGrid() {
     const TwipRect& f2 = grid.frame2;
     toolkit().SetControlRect(FormId::Smilies, Frame1, 0,
                              ControlPixels({f1.Left, f1.Top, f1.Width, f1.Height}));
-    toolkit().SetControlRect(FormId::Smilies, Frame2, 0,
-                             ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height}));
+    const PixelRect strip = ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height});
+    toolkit().SetControlRect(FormId::Smilies, Frame2, 0, strip);
     SetSize(Twips(grid.windowWidth), Twips(grid.windowHeight));
     // At 96 dpi the strip stays as designed. The fonts made for another resolution do not keep
     // the design's proportions: there the text box makes room for the label's text and its own
@@ -199,7 +199,6 @@ void FrmSmilies::PlaceGrid() {
         }
         const int labelEnd = ControlPixels(kLabel1Rect).Left +
                              toolkit().TextWidth(FormId::Smilies, Label1, 0, kLabel1Caption);
-        const PixelRect strip = ControlPixels({f2.Left, f2.Top, f2.Width, f2.Height});
         toolkit().SetControlRect(
             FormId::Smilies, Text1, 0,
             FitTextBox(ControlPixels(kText1Rect), labelEnd, widest, strip.Right - strip.Left));

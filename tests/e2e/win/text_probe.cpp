@@ -4,7 +4,6 @@
 //   child class=C text=...
 // one line per child, texts read with WM_GETTEXT in Unicode and written as UTF-8, with CR, LF
 // and backslash written \r, \n and \\. Exit code 1 when there is no such window.
-// "text_probe --list" prints the classes and titles of the visible top-level windows.
 #include <windows.h>
 
 #include <cstdio>
@@ -49,25 +48,11 @@ BOOL CALLBACK EachChild(HWND child, LPARAM) {
     return TRUE;
 }
 
-BOOL CALLBACK EachTop(HWND hwnd, LPARAM) {
-    if (IsWindowVisible(hwnd)) {
-        char title[256] = {};
-        GetWindowTextA(hwnd, title, sizeof title);
-        std::printf("top class=%s title=%s\n", ClassOf(hwnd).c_str(), title);
-    }
-    return TRUE;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 3) {
         return 2;
-    }
-    if (std::string(argv[1]) == "--list") { // the visible top-level windows' classes
-        EnumWindows(EachTop, 0);
-        std::fflush(stdout);
-        return 0;
     }
     HWND window = nullptr;
     while ((window = FindWindowExA(nullptr, window, argv[1], argc == 3 ? argv[2] : nullptr)) &&
