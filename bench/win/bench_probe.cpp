@@ -2,7 +2,7 @@
 //
 //   bench_probe launch EXE FOLDER CLASS  starts EXE in FOLDER and waits for its first visible
 //                                        top-level window of CLASS; leaves it running.
-//                                        Prints "pid=N shown_us=T".
+//                                        Prints "pid=N started_us=S shown_us=T".
 //   bench_probe click X Y TITLE          clicks the left button at X, Y and waits for a visible
 //                                        window titled TITLE ("-": does not wait).
 //                                        Prints "clicked_us=C shown_us=T".
@@ -13,7 +13,8 @@
 //                                        way this probe checks on objects of its own first.
 //
 // Times are microseconds of the performance counter, which all processes share: C is when the
-// click went in, T how long after the start or the click the window was seen.
+// click went in, S when the program was started, T how long after the start or the click the
+// window was seen.
 #include <windows.h>
 
 #include <psapi.h>
@@ -86,7 +87,7 @@ int Launch(const char* exe, const char* folder, const char* cls) {
         std::fprintf(stderr, "no visible %s window within 20 s\n", cls);
         return 1;
     }
-    std::printf("pid=%lu shown_us=%llu\n", process.dwProcessId, elapsed);
+    std::printf("pid=%lu started_us=%llu shown_us=%llu\n", process.dwProcessId, start, elapsed);
     return 0;
 }
 
