@@ -18,3 +18,10 @@ PixelRect KeepInside(const PixelRect& rect, const PixelRect& area) {
                      static_cast<std::int32_t>(left + width),
                      static_cast<std::int32_t>(top + height)};
 }
+
+bool OnSomeMonitor(const PixelRect& rect, const std::vector<PixelRect>& monitors) {
+    return std::any_of(monitors.begin(), monitors.end(), [&](const PixelRect& m) {
+        return std::max(rect.Left, m.Left) < std::min(rect.Right, m.Right) &&
+               std::max(rect.Top, m.Top) < std::min(rect.Bottom, m.Bottom);
+    });
+}

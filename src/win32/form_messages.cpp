@@ -157,6 +157,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Raise(FormEvent{EventKind::CloseRequest});
         return 0;
+    case WM_DISPLAYCHANGE:
+        toolkit_.DisplayChanged();
+        break;
     case WM_QUERYENDSESSION:
         return TRUE; // never stands in the way of a logoff
     case WM_ENDSESSION:

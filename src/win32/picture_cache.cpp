@@ -1,8 +1,23 @@
 #include "picture_cache.h"
 
+#include "shared/packed_dib.h"
 #include "shared/scale2x.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
+
+namespace {
+
+// A small bitmap resource's pixels, read straight from the program's image.
+std::optional<DibPixels> ResourcePixels(HINSTANCE instance, int resource, int maxSide) {
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(2));
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const auto* start = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
+    return UnpackDib(start, found ? SizeofResource(instance, found) : 0, maxSide);
+}
+
+} // namespace
 
 Picture PictureCache::Get(int resource, int dpi) {
     Picture picture = Loaded(resource);
@@ -20,15 +35,15 @@ Picture PictureCache::Loaded(int resource) {
         return it->second;
     }
     Picture picture;
-    HBITMAP loaded = LoadBitmapA(instance_, MAKEINTRESOURCEA(resource));
-    BITMAP info{};
-    if (loaded && GetObject(loaded, sizeof info, &info)) {
-        picture.size = SIZE{info.bmWidth, info.bmHeight};
-        if (AddToSheet(loaded, picture)) {
-            DeleteObject(loaded);
-        } else {
+    if (!AddToSheet(resource, picture)) {
+        HBITMAP loaded = LoadBitmapA(instance_, MAKEINTRESOURCEA(resource));
+        BITMAP info{};
+        if (loaded && GetObject(loaded, sizeof info, &info)) {
+            picture.size = SIZE{info.bmWidth, info.bmHeight};
             bitmaps_[Key(resource, 0)].Reset(loaded);
             picture.bitmap = loaded;
+        } else if (loaded) {
+            DeleteObject(loaded);
         }
     }
     pictures_[Key(resource, 0)] = picture;
@@ -61,27 +76,32 @@ Picture PictureCache::FineVersion(int resource, SIZE size, int dpi) {
     return fine;
 }
 
-bool PictureCache::AddToSheet(HBITMAP loaded, Picture& picture) {
-    if (picture.size.cx > kCell || picture.size.cy > kCell || sheetUsed_ >= kSlots) {
+bool PictureCache::AddToSheet(int resource, Picture& picture) {
+    const std::optional<DibPixels> dib = ResourcePixels(instance_, resource, kCell);
+    if (!dib || sheetUsed_ + dib->width > kSheetWidth) {
         return false;
     }
     if (!sheet_.Get()) {
-        HDC screen = GetDC(nullptr);
-        sheet_.Reset(CreateCompatibleBitmap(screen, kCell * kSlots, kCell));
-        sheetDc_ = CreateCompatibleDC(screen);
-        pictureDc_ = CreateCompatibleDC(screen);
-        ReleaseDC(nullptr, screen);
+        // Pixels of the program's own, written without a call to the system for each picture.
+        BITMAPINFO info{};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), kSheetWidth, -kCell, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        sheet_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        sheetBits_ = sheet_.Get() ? static_cast<std::uint32_t*>(bits) : nullptr;
     }
-    // Selected only while copying: the painter selects the sheet into its own DC.
-    HGDIOBJ oldSheet = SelectObject(sheetDc_, sheet_.Get());
-    HGDIOBJ oldPicture = SelectObject(pictureDc_, loaded);
-    picture.origin = POINT{sheetUsed_ * kCell, 0};
-    BitBlt(sheetDc_, picture.origin.x, 0, picture.size.cx, picture.size.cy, pictureDc_, 0, 0,
-           SRCCOPY);
-    SelectObject(pictureDc_, oldPicture);
-    SelectObject(sheetDc_, oldSheet);
+    if (!sheetBits_) {
+        return false;
+    }
+    for (int y = 0; y < dib->height; ++y) {
+        const auto from = dib->pixels.begin() + static_cast<std::ptrdiff_t>(y) * dib->width;
+        std::copy(from, from + dib->width,
+                  sheetBits_ + static_cast<std::ptrdiff_t>(y) * kSheetWidth + sheetUsed_);
+    }
+    picture.origin = POINT{sheetUsed_, 0};
+    picture.size = SIZE{dib->width, dib->height};
     picture.bitmap = sheet_.Get();
-    ++sheetUsed_;
+    sheetUsed_ += dib->width;
     return true;
 }
 
@@ -151,11 +171,4 @@ Picture PictureCache::Scaled(HBITMAP loaded, SIZE size, int resource, int dpi) {
     }
     ReleaseDC(nullptr, screen);
     return fine;
-}
-
-PictureCache::~PictureCache() {
-    if (sheetDc_) {
-        DeleteDC(sheetDc_);
-        DeleteDC(pictureDc_);
-    }
 }

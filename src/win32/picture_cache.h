@@ -1,6 +1,7 @@
 #pragma once
 #include "gdi_handles.h"
 
+#include <cstdint>
 #include <map>
 
 // A picture to draw: a part of a bitmap, from origin, of size (its pixels at 96 dpi); and, for a
@@ -22,7 +23,6 @@ struct Picture {
 class PictureCache {
   public:
     explicit PictureCache(HINSTANCE instance) : instance_(instance) {}
-    ~PictureCache();
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
     // The picture for a form of this resolution; an empty one when there is no such bitmap. Fine
@@ -30,8 +30,9 @@ class PictureCache {
     Picture Get(int resource, int dpi);
 
   private:
-    static constexpr int kCell = 32;         // the largest picture that goes onto the sheet
-    static constexpr int kSlots = 128;       // pictures the sheet holds
+    static constexpr int kCell = 32; // the largest picture that goes onto the sheet
+    // Side by side, each as wide as it is: room for some 80 emoticons of 18 pixels.
+    static constexpr int kSheetWidth = 1536;
     static constexpr int kFineCell = 2 * 20; // small pictures up to 20 pixels are doubled
     static constexpr int kFineColumns = 16;
     static constexpr int kFineRows = 5;
@@ -40,17 +41,18 @@ class PictureCache {
     static int Key(int resource, int version) { return resource * 1024 + version; }
 
     Picture Loaded(int resource);
+    // A small picture copied onto the sheet straight from its resource, with no bitmap of its
+    // own made and deleted on the way; false when it does not fit or the sheet is full.
+    bool AddToSheet(int resource, Picture& picture);
     // A picture whose fine version alone is filled in.
     Picture FineVersion(int resource, SIZE size, int dpi);
-    bool AddToSheet(HBITMAP loaded, Picture& picture);
     Picture Doubled(HBITMAP loaded, SIZE size);
     Picture Scaled(HBITMAP loaded, SIZE size, int resource, int dpi);
 
     HINSTANCE instance_;
     Bitmap sheet_;
-    HDC sheetDc_ = nullptr; // kept for the copying onto the sheet
-    HDC pictureDc_ = nullptr;
-    int sheetUsed_ = 0;
+    std::uint32_t* sheetBits_ = nullptr; // its pixels, top-down rows
+    int sheetUsed_ = 0;                  // pixels of its width
     Bitmap fineSheet_;
     int fineUsed_ = 0;
     std::map<int, Bitmap> bitmaps_;   // large pictures and scalings, by Key

@@ -1,5 +1,6 @@
 #include "win32_toolkit.h"
 
+#include "shared/work_area.h"
 #include "window_dpi.h"
 
 #include <algorithm>
@@ -291,13 +292,33 @@ void Win32Toolkit::DiscardMouseInput() {
 }
 
 ScreenMetrics Win32Toolkit::Screen() {
-    return ScreenMetrics{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                         1440.0f / static_cast<float>(dpiX_), 1440.0f / static_cast<float>(dpiY_)};
+    if (!screen_) {
+        screen_ =
+            ScreenMetrics{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                          1440.0f / static_cast<float>(dpiX_), 1440.0f / static_cast<float>(dpiY_)};
+    }
+    return *screen_;
 }
 
+void Win32Toolkit::DisplayChanged() {
+    screen_.reset();
+    monitors_.reset();
+}
+
+namespace {
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM monitors) {
+    reinterpret_cast<std::vector<PixelRect>*>(monitors)->push_back(
+        PixelRect{r->left, r->top, r->right, r->bottom});
+    return TRUE;
+}
+} // namespace
+
 bool Win32Toolkit::OnSomeScreen(const PixelRect& outer) {
-    const RECT r{outer.Left, outer.Top, outer.Right, outer.Bottom};
-    return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+    if (!monitors_) {
+        monitors_.emplace();
+        EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&*monitors_));
+    }
+    return OnSomeMonitor(outer, *monitors_);
 }
 
 namespace {

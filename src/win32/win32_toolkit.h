@@ -65,6 +65,8 @@ class Win32Toolkit final : public Toolkit {
     // For the form windows.
     void Raise(FormId form, const FormEvent& event);
     HINSTANCE Instance() const { return instance_; }
+    // The screens were changed: their sizes are read again.
+    void DisplayChanged();
     bool IsOwnWindow(HWND hwnd) const;
     HCURSOR Cursor(CursorKind kind) const;
     // The message a second start of the program broadcasts to call up the first.
@@ -84,6 +86,10 @@ class Win32Toolkit final : public Toolkit {
     HINSTANCE instance_;
     int dpiX_ = 96;
     int dpiY_ = 96;
+    // The screen's size and the monitors, read once until the display changes: the launcher
+    // asks every second, and the system answers slowly under Wine.
+    std::optional<ScreenMetrics> screen_;
+    std::optional<std::vector<PixelRect>> monitors_;
     HCURSOR paletteCursor_ = nullptr;
     HANDLE instanceMutex_ = nullptr;
     bool prevInstance_ = false;

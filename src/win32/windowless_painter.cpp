@@ -9,6 +9,43 @@
 
 namespace {
 
+// The memory DC pictures are copied from, one for a whole painting: most pictures lie on one
+// sheet, which then is selected once instead of once for each.
+class PictureSource {
+  public:
+    explicit PictureSource(HDC like) : dc_(CreateCompatibleDC(like)) {}
+    ~PictureSource() {
+        if (dc_) {
+            if (old_) {
+                SelectObject(dc_, old_);
+            }
+            DeleteDC(dc_);
+        }
+    }
+    PictureSource(const PictureSource&) = delete;
+    PictureSource& operator=(const PictureSource&) = delete;
+    // The DC with the bitmap selected; nullptr when it cannot be.
+    HDC With(HBITMAP bitmap) {
+        if (!dc_) {
+            return nullptr;
+        }
+        if (bitmap != selected_) {
+            HGDIOBJ previous = SelectObject(dc_, bitmap);
+            if (!previous) {
+                return nullptr;
+            }
+            old_ = old_ ? old_ : previous;
+            selected_ = bitmap;
+        }
+        return dc_;
+    }
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_ = nullptr;
+    HBITMAP selected_ = nullptr;
+};
+
 // Keeps drawing inside the containers around a control, as a frame clips what it holds.
 void ClipToContainers(HDC dc, const FormControl& c) {
     for (const FormControl* up = c.container; up; up = up->container) {
@@ -19,7 +56,8 @@ void ClipToContainers(HDC dc, const FormControl& c) {
 
 // At more than 96 dpi a picture keeps its size on the screen: drawn down from its fine
 // version with the smoothing filter, never pixel-doubled.
-void DrawFinePicture(HDC dc, const FormControl& c, const RECT& r, int dpi) {
+void DrawFinePicture(HDC dc, PictureSource& pictures, const FormControl& c, const RECT& r,
+                     int dpi) {
     const Picture& p = c.picture;
     RECT to = r;
     if (!c.design.stretch) {
@@ -33,8 +71,10 @@ void DrawFinePicture(HDC dc, const FormControl& c, const RECT& r, int dpi) {
         to.right = to.left + width;
         to.bottom = to.top + height;
     }
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, p.fine);
+    HDC source = pictures.With(p.fine);
+    if (!source) {
+        return;
+    }
     const int width = to.right - to.left;
     const int height = to.bottom - to.top;
     if (width == p.fineSize.cx && height == p.fineSize.cy) {
@@ -47,20 +87,20 @@ void DrawFinePicture(HDC dc, const FormControl& c, const RECT& r, int dpi) {
                    p.fineSize.cx, p.fineSize.cy, SRCCOPY);
         SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
     }
-    SelectObject(source, old);
-    DeleteDC(source);
 }
 
-void DrawPicture(HDC dc, const FormControl& c, const RECT& r, int dpi) {
+void DrawPicture(HDC dc, PictureSource& pictures, const FormControl& c, const RECT& r, int dpi) {
     if (!c.picture.bitmap) {
         return;
     }
     if (c.picture.fine) { // fetched for a form of more than 96 dpi
-        DrawFinePicture(dc, c, r, dpi);
+        DrawFinePicture(dc, pictures, c, r, dpi);
         return;
     }
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, c.picture.bitmap);
+    HDC source = pictures.With(c.picture.bitmap);
+    if (!source) {
+        return;
+    }
     const SIZE size = c.picture.size;
     if (c.design.stretch) {
         SetStretchBltMode(dc, COLORONCOLOR);
@@ -74,8 +114,6 @@ void DrawPicture(HDC dc, const FormControl& c, const RECT& r, int dpi) {
         const int y = r.top + (size.cy < height ? (height - size.cy) / 2 : 0);
         BitBlt(dc, x, y, size.cx, size.cy, source, c.picture.origin.x, c.picture.origin.y, SRCCOPY);
     }
-    SelectObject(source, old);
-    DeleteDC(source);
 }
 
 void DrawLabel(HDC dc, const FormControl& c, const RECT& r) {
@@ -115,6 +153,7 @@ void FormWindow::Paint() {
         HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
         SetViewportOrgEx(dc, -dirty.left, -dirty.top, nullptr);
         FillRect(dc, &dirty, background_.Get());
+        PictureSource pictures(dc);
         for (const auto& owned : controls_) {
             const FormControl& c = *owned;
             RECT r = ToRect(c.InForm());
@@ -127,7 +166,7 @@ void FormWindow::Paint() {
             switch (c.design.kind) {
             case ControlKind::Image:
                 FillRect(dc, &r, BrushBehind(c));
-                DrawPicture(dc, c, r, Dpi());
+                DrawPicture(dc, pictures, c, r, Dpi());
                 if (c.borderStyle == 1) {
                     FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
                 }

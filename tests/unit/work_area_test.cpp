@@ -21,3 +21,14 @@ TEST(WorkArea, KeepInsideMovesTheLeastAndKeepsTheCornerOfWhatIsTooBig) {
 }
 
 } // namespace
+
+TEST(WorkArea, ARectangleIsOnSomeMonitorWhenAnyOfItShowsThere) {
+    const std::vector<PixelRect> monitors = {{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}};
+    EXPECT_TRUE(OnSomeMonitor({1200, 900, 1300, 1100}, monitors)); // across both and below
+    EXPECT_TRUE(OnSomeMonitor({2500, -50, 2600, 10}, monitors));   // a corner of the second
+    EXPECT_FALSE(OnSomeMonitor({-100, 0, 0, 100}, monitors));      // touching the edge only
+    EXPECT_FALSE(OnSomeMonitor({0, 1024, 100, 1100}, monitors));   // just below
+    EXPECT_FALSE(OnSomeMonitor({3000, 100, 3100, 200}, monitors)); // right of both
+    EXPECT_FALSE(OnSomeMonitor({100, 100, 100, 200}, monitors));   // no width at all
+    EXPECT_FALSE(OnSomeMonitor({0, 0, 10, 10}, {}));
+}
