@@ -62,5 +62,34 @@ TEST(Docking, WindowBroughtToTheFrontTakesTheLauncher) {
     EXPECT_TRUE(DocksBeside(windows[0].input, kFollow, true));
 }
 
+// The launcher is put back in front of a top-most window that covered it: another program's
+// window, made top-most after the launcher, stands in front until the launcher asks again.
+TEST(Docking, StaysInFrontOfAWindowMadeTopmostOverIt) {
+    ResetSettings({{"StickToPM", "T"}, {"StayOnTop", "T"}});
+    StandIn standIn({"100,100,450,350", "650,380,420,330"});
+    FizzmoApp app;
+    WaitVisibleWindow("");
+    const std::vector<StandInWindow> windows = standIn.Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    ASSERT_TRUE(DocksBeside(windows[0].input, kFirstDock, true));
+    const std::string alone = TempDir() + "/alone.png";
+    ASSERT_TRUE(Screenshot(alone));
+    const Rect launcher = VisibleWindow("")->rect;
+    // The second window comes over the launcher, top-most: the launcher follows it, the
+    // frontmost IM window, and must show whole in front of it.
+    standIn.Command("move 1 400 150 450 350");
+    standIn.Command("topmost 1");
+    ASSERT_TRUE(DocksBeside(standIn.Windows().at(1).input, kFollow, true));
+    const std::string covered = TempDir() + "/over.png";
+    const Rect now = VisibleWindow("")->rect;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return Screenshot(covered) &&
+                   DifferingPixels({Crop(alone, launcher), Crop(covered, now)}) == 0;
+        },
+        kFollow, 250ms))
+        << "the launcher does not show whole over the top-most window; see " << covered;
+}
+
 } // namespace
 } // namespace e2e

@@ -6,8 +6,8 @@
 //
 // The state file lists the windows, then which has the foreground and the focus.
 //
-// Commands, one a line: move N x y w h, front N, destroy N, open x,y,w,h[,flags], minimize N,
-// hang MS, quit.
+// Commands, one a line: move N x y w h, front N, topmost N (in front of every window, for good),
+// destroy N, open x,y,w,h[,flags], minimize N, hang MS, quit.
 //
 // A log line: "WM_CHAR window=0 kind=input hwnd=0x.. wParam=58 lParam=0x270001 us=..", the last
 // field the performance counter in microseconds when the message arrived.
@@ -104,6 +104,13 @@ void CommandFront(std::string_view indexText) {
     }
 }
 
+void CommandTopmost(std::string_view indexText) {
+    const auto index = ParseInt(indexText);
+    if (ImWindow* im = index ? FindLiveWindow(*index) : nullptr) {
+        SetWindowPos(im->frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+}
+
 void CommandDestroy(std::string_view indexText) {
     const auto index = ParseInt(indexText);
     if (ImWindow* im = index ? FindLiveWindow(*index) : nullptr) {
@@ -150,6 +157,8 @@ bool RunCommand(std::string_view line) {
         CommandMove(words);
     } else if (name == "front" && words.size() == 2) {
         CommandFront(words[1]);
+    } else if (name == "topmost" && words.size() == 2) {
+        CommandTopmost(words[1]);
     } else if (name == "destroy" && words.size() == 2) {
         CommandDestroy(words[1]);
     } else if (name == "open" && words.size() == 2) {
