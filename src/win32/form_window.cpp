@@ -2,6 +2,7 @@
 // toolkit makes to its controls.
 #include "form_window.h"
 
+#include "shared/form_keys.h"
 #include "wide_text.h"
 #include "win32_toolkit.h"
 #include "window_dpi.h"
@@ -277,14 +278,9 @@ void FormWindow::FocusFirstControl() {
         return;
     }
     focused_ = true;
-    FormControl* first = nullptr;
-    for (auto& c : controls_) {
-        if (c->hwnd && c->design.visible &&
-            (!first || c->design.tabIndex < first->design.tabIndex)) {
-            first = c.get();
-        }
-    }
-    SetFocus(first ? first->hwnd : hwnd_);
+    const std::vector<ControlRef> order = TabOrder(design_);
+    FormControl* first = order.empty() ? nullptr : Find(order.front().id, order.front().index);
+    SetFocus(first && first->hwnd ? first->hwnd : hwnd_);
 }
 
 void FormWindow::Raise(const FormEvent& event) {

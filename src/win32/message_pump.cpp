@@ -2,6 +2,8 @@
 // form rather than on its focused control.
 #include "win32_toolkit.h"
 
+#include "shared/form_keys.h"
+
 #include <utility>
 
 void Win32Toolkit::Run() {
@@ -64,8 +66,8 @@ void Win32Toolkit::PumpOne(MSG& msg) {
     }
 }
 
-// Enter and Escape press the default and cancel buttons, Ctrl+Shift+letter a button's
-// shortcut; every other key press is reported to its form, which may keep it from the focused
+// The keys that act on the form (Enter, Escape, a button's shortcut, Tab) do what RouteKey
+// says; every other key press is reported to its form, which may keep it from the focused
 // control, and every character typed into a text box is reported before the box sees it.
 bool Win32Toolkit::PreTranslate(const MSG& msg) {
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
@@ -91,23 +93,29 @@ bool Win32Toolkit::PreTranslate(const MSG& msg) {
     }
     const bool ctrl = GetKeyState(VK_CONTROL) & 0x8000;
     const bool shift = GetKeyState(VK_SHIFT) & 0x8000;
-    const bool ctrlShift = ctrl && shift;
-    for (const auto& c : form->Controls()) {
-        const ControlDesign& d = c->design;
-        const bool hit = (msg.wParam == VK_ESCAPE && d.isCancel) ||
-                         (msg.wParam == VK_RETURN && d.isDefault) ||
-                         (ctrlShift && d.shortcut && msg.wParam == static_cast<WPARAM>(d.shortcut));
-        if (hit) {
-            Raise(form->Id(), FormEvent{EventKind::Click, d.id, d.index});
-            return true;
-        }
-    }
     FormControl* focused = form->FindWindowed(msg.hwnd);
+    std::optional<ControlRef> focusedRef;
+    if (focused) {
+        focusedRef = ControlRef{focused->design.id, focused->design.index};
+    }
+    const int modifiers = (shift ? kShiftMask : 0) | (ctrl ? kCtrlMask : 0);
+    const KeyRoute route =
+        RouteKey(form->Design(), static_cast<int>(msg.wParam), modifiers, focusedRef);
+    if (route.kind == KeyRoute::Kind::PressButton) {
+        Raise(form->Id(), FormEvent{EventKind::Click, route.control.id, route.control.index});
+        return true;
+    }
+    if (route.kind == KeyRoute::Kind::MoveFocus) {
+        if (FormControl* next = form->Find(route.control.id, route.control.index);
+            next && next->hwnd) {
+            SetFocus(next->hwnd);
+        }
+        return true;
+    }
     FormEvent e{EventKind::KeyDown, focused ? focused->design.id : kOnForm,
                 focused ? focused->design.index : 0};
     e.keyCode = static_cast<int>(msg.wParam);
-    e.shift = (shift ? kShiftMask : 0) | (ctrl ? kCtrlMask : 0) |
-              ((GetKeyState(VK_MENU) & 0x8000) ? kAltMask : 0);
+    e.shift = modifiers | ((GetKeyState(VK_MENU) & 0x8000) ? kAltMask : 0);
     keyConsumed_ = false;
     Raise(form->Id(), e);
     return std::exchange(keyConsumed_, false);

@@ -96,6 +96,51 @@ TEST(About, ShowsTheDesignedBoxCentredAndClosesByEnterEscapeAndChaos) {
 
 // The box sits over the launcher; the docking moves the launcher out from under it, as the
 // launcher's timer keeps running while the box is open.
+// The class of the box's control that has the keyboard's focus, once it is `wanted`; what it was
+// last otherwise.
+std::string WaitFocusOn(const std::string& wanted) {
+    std::string focused;
+    WaitUntil(
+        [&] {
+            focused.clear();
+            if (const auto about = VisibleWindow(kAbout)) {
+                for (const ProbeChild& c : about->children) {
+                    focused = c.focused ? c.cls : focused;
+                }
+            }
+            return focused == wanted;
+        },
+        5s, 100ms);
+    return focused;
+}
+
+// Tab and Shift+Tab take the focus from the button to the e-mail box and back, round and round;
+// Enter presses the button wherever the focus is.
+TEST(About, TabAndShiftTabMoveTheFocusBetweenTheButtonAndTheEmailBox) {
+    ResetSettings({{"StickToPM", "F"}, {"Left", "6000"}, {"top", "6000"}});
+    FizzmoApp app;
+    WaitVisibleWindow("");
+    app.ChooseMenuItem(FizzmoApp::kAbout);
+    WaitVisibleWindow(kAbout);
+    EXPECT_EQ(WaitFocusOn("Button"), "Button") << "the button first";
+    Key("Tab");
+    EXPECT_EQ(WaitFocusOn("Edit"), "Edit");
+    Key("Tab");
+    EXPECT_EQ(WaitFocusOn("Button"), "Button") << "Tab comes round again";
+    Key("shift+Tab");
+    EXPECT_EQ(WaitFocusOn("Edit"), "Edit") << "Shift+Tab goes round backwards";
+    Key("shift+Tab");
+    EXPECT_EQ(WaitFocusOn("Button"), "Button");
+    Key("Return");
+    EXPECT_TRUE(WaitWindowHidden(kAbout)) << "Enter on the button did not press it";
+    app.ChooseMenuItem(FizzmoApp::kAbout);
+    WaitVisibleWindow(kAbout);
+    Key("shift+Tab");
+    ASSERT_EQ(WaitFocusOn("Edit"), "Edit");
+    Key("Return");
+    EXPECT_TRUE(WaitWindowHidden(kAbout)) << "Enter in the e-mail box did not press the button";
+}
+
 TEST(About, LauncherTakesNoClicksWhileTheBoxIsOpen) {
     ResetSettings({{"StickToPM", "T"}, {"StayOnTop", "T"}});
     StandIn standIn({"200,150,500,400"});

@@ -48,38 +48,40 @@ TEST(Docking, WithoutStayOnTopSitsOutsideTheWindowCorner) {
     EXPECT_TRUE(DocksBeside(standIn.Windows().at(0).rect, kFollow, false));
 }
 
-TEST(Docking, WindowBroughtToTheFrontTakesTheLauncher) {
-    ResetSettings({{"StickToPM", "T"}, {"StayOnTop", "T"}});
-    StandIn standIn({"100,100,450,350", "650,380,420,330"});
-    FizzmoApp app;
-    WaitVisibleWindow("");
-    const std::vector<StandInWindow> windows = standIn.Windows();
-    ASSERT_EQ(windows.size(), 2u);
-    EXPECT_TRUE(DocksBeside(windows[0].input, kFirstDock, true));
-    standIn.Command("front 1");
-    EXPECT_TRUE(DocksBeside(windows[1].input, kFollow, true));
-    standIn.Command("front 0");
-    EXPECT_TRUE(DocksBeside(windows[0].input, kFollow, true));
+// Two IM windows, the launcher docked beside the first one's input box and staying on top.
+class DockedBesideTheFirstOfTwo : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        windows_ = standIn_.Windows();
+        ASSERT_EQ(windows_.size(), 2u);
+        WaitVisibleWindow("");
+        ASSERT_TRUE(DocksBeside(windows_[0].input, kFirstDock, true));
+    }
+
+    const bool settings_ = (ResetSettings({{"StickToPM", "T"}, {"StayOnTop", "T"}}), true);
+    StandIn standIn_{{"100,100,450,350", "650,380,420,330"}};
+    FizzmoApp app_;
+    std::vector<StandInWindow> windows_;
+};
+
+TEST_F(DockedBesideTheFirstOfTwo, TheWindowBroughtToTheFrontTakesTheLauncher) {
+    standIn_.Command("front 1");
+    EXPECT_TRUE(DocksBeside(windows_[1].input, kFollow, true));
+    standIn_.Command("front 0");
+    EXPECT_TRUE(DocksBeside(windows_[0].input, kFollow, true));
 }
 
-// The launcher is put back in front of a top-most window that covered it: another program's
-// window, made top-most after the launcher, stands in front until the launcher asks again.
-TEST(Docking, StaysInFrontOfAWindowMadeTopmostOverIt) {
-    ResetSettings({{"StickToPM", "T"}, {"StayOnTop", "T"}});
-    StandIn standIn({"100,100,450,350", "650,380,420,330"});
-    FizzmoApp app;
-    WaitVisibleWindow("");
-    const std::vector<StandInWindow> windows = standIn.Windows();
-    ASSERT_EQ(windows.size(), 2u);
-    ASSERT_TRUE(DocksBeside(windows[0].input, kFirstDock, true));
+// Another program's window made top-most over the launcher stands in front of it until the
+// launcher asks to be in front again.
+TEST_F(DockedBesideTheFirstOfTwo, TheLauncherComesBackInFrontOfAWindowMadeTopmostOverIt) {
     const std::string alone = TempDir() + "/alone.png";
     ASSERT_TRUE(Screenshot(alone));
     const Rect launcher = VisibleWindow("")->rect;
     // The second window comes over the launcher, top-most: the launcher follows it, the
     // frontmost IM window, and must show whole in front of it.
-    standIn.Command("move 1 400 150 450 350");
-    standIn.Command("topmost 1");
-    ASSERT_TRUE(DocksBeside(standIn.Windows().at(1).input, kFollow, true));
+    standIn_.Command("move 1 400 150 450 350");
+    standIn_.Command("topmost 1");
+    ASSERT_TRUE(DocksBeside(standIn_.Windows().at(1).input, kFollow, true));
     const std::string covered = TempDir() + "/over.png";
     const Rect now = VisibleWindow("")->rect;
     EXPECT_TRUE(WaitUntil(

@@ -135,8 +135,9 @@ std::vector<ProbeWindow> ProbeWindows() {
                                           {}});
         } else if (line.rfind("child ", 0) == 0 && !windows.empty()) {
             auto f = Fields(line, "text");
-            windows.back().children.push_back(
-                ProbeChild{f["class"], f["visible"] == "1", ParseRect(f["rect"]), f["text"]});
+            windows.back().children.push_back(ProbeChild{f["class"], f["visible"] == "1",
+                                                         ParseRect(f["rect"]), f["text"],
+                                                         f["focused"] == "1"});
         }
     }
     return windows;

@@ -27,6 +27,7 @@ struct ProbeChild {
     bool visible = false;
     Rect rect;
     std::string text;
+    bool focused = false; // it has the keyboard's focus
 };
 
 struct ProbeWindow {

@@ -2,7 +2,7 @@
 // (and of the tooltip, dialog and menu classes), visible or not, with its children and their
 // texts.
 //   top hwnd=0x.. class=C visible=1 topmost=1 foreground=1 rect=l,t,r,b title=...
-//   child top=0x.. hwnd=0x.. class=C visible=1 rect=l,t,r,b text=...
+//   child top=0x.. hwnd=0x.. class=C visible=1 focused=1 rect=l,t,r,b text=...
 // "send HWND MESSAGE WPARAM LPARAM" (numbers as C writes them) sends one message instead, as
 // the system sends it, and prints what the window answered.
 #include <windows.h>
@@ -40,11 +40,19 @@ std::string RectOf(HWND hwnd) {
     return text;
 }
 
+// Whether the keyboard's focus is on the window, in whichever thread it is.
+bool HasFocus(HWND hwnd) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) &&
+           info.hwndFocus == hwnd;
+}
+
 BOOL CALLBACK EachChild(HWND child, LPARAM top) {
-    std::printf("child top=0x%llx hwnd=0x%llx class=%s visible=%d rect=%s text=%s\n",
+    std::printf("child top=0x%llx hwnd=0x%llx class=%s visible=%d focused=%d rect=%s text=%s\n",
                 static_cast<unsigned long long>(top), reinterpret_cast<unsigned long long>(child),
-                ClassOf(child).c_str(), IsWindowVisible(child) ? 1 : 0, RectOf(child).c_str(),
-                TextOf(child).c_str());
+                ClassOf(child).c_str(), IsWindowVisible(child) ? 1 : 0, HasFocus(child) ? 1 : 0,
+                RectOf(child).c_str(), TextOf(child).c_str());
     return TRUE;
 }
 
