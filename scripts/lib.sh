@@ -9,6 +9,21 @@ PACKAGES=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
           wine64 xvfb xdotool imagemagick x11-utils fonts-liberation strip-nondeterminism
           unzip libx11-dev libxfixes-dev libxext-dev libxtst-dev)
 
+# Wine's own programs, as Debian installs them: WINE (64-bit, which starts 32-bit programs too
+# where wine32 is there) and WINESERVER.
+find_wine() {
+    WINE=/usr/lib/wine/wine64
+    WINESERVER=""
+    local candidate
+    for candidate in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver /usr/bin/wineserver; do
+        if [ -x "$candidate" ]; then
+            WINESERVER="$candidate"
+            break
+        fi
+    done
+    [ -x "$WINE" ] && [ -n "$WINESERVER" ] || { echo "no Wine found under /usr/lib/wine" >&2; return 1; }
+}
+
 install_packages() {
     local missing=()
     for p in "${PACKAGES[@]}"; do

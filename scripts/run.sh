@@ -21,15 +21,7 @@ build_windows >/dev/null
 
 export WINEPREFIX="$BUILD/wineprefix-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 BIN="$BUILD/$ARCH/bin"
-WINE=/usr/lib/wine/wine64
-WINESERVER=""
-for candidate in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver /usr/bin/wineserver; do
-    if [ -x "$candidate" ]; then
-        WINESERVER="$candidate"
-        break
-    fi
-done
-[ -n "$WINESERVER" ] || { echo "no wineserver found under /usr/lib/wine" >&2; exit 1; }
+find_wine
 
 pids=()
 cleanup() {

@@ -6,13 +6,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 ARCH=x86_64
 kernel_runs_i386 >/dev/null && [ -x /usr/lib/wine/wine ] && ARCH=i686
 BIN="$BUILD/$ARCH/bin"
-WINE=/usr/lib/wine/wine64
+find_wine
 for n in $(seq 350 399); do [ -e "/tmp/.X$n-lock" ] || break; done
 export DISPLAY=":$n" WINEPREFIX="$BUILD/wineprefix-shot" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-WINESERVER=/usr/lib/wine/wineserver64
-[ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
 trap '"$WINESERVER" -k 2>/dev/null; kill $xvfb' EXIT
 sleep 1
 [ "$ARCH" = x86_64 ] || remake_prefix_without_wow64 "$WINEPREFIX"

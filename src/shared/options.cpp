@@ -35,9 +35,13 @@ std::int32_t ParseSavedPosition(const std::string& text) {
     return value;
 }
 
+// The switch's name as the first version stored it, odd capital and all: existing settings are
+// found under it, and so it stays.
+constexpr const char* kSendOnClickName = "SendOnCLick";
+
 void LoadOptions(OptionsRecord& options, SettingsStore& store) {
     options.StayOnTop = ReadSwitch(store, "StayOnTop");
-    options.SendOnClick = ReadSwitch(store, "SendOnCLick");
+    options.SendOnClick = ReadSwitch(store, kSendOnClickName);
     options.StickToPM = ReadSwitch(store, "StickToPM");
     options.KeepOpen = ReadSwitch(store, "KeepOpen");
     // Newer than the others: off unless the user turned it on.
@@ -51,7 +55,7 @@ void LoadOptions(OptionsRecord& options, SettingsStore& store) {
 void SaveOptions(OptionsRecord& options, SettingsStore& store, Twips launcherLeft,
                  Twips launcherTop) {
     WriteSwitch(store, "StayOnTop", options.StayOnTop);
-    WriteSwitch(store, "SendOnCLick", options.SendOnClick);
+    WriteSwitch(store, kSendOnClickName, options.SendOnClick);
     WriteSwitch(store, "StickToPM", options.StickToPM);
     WriteSwitch(store, "KeepOpen", options.KeepOpen);
     WriteSwitch(store, "AnyWindow", options.AnyWindow);

@@ -5,9 +5,8 @@
 set -euo pipefail
 export WINEPREFIX="${FIZZMO_WINEPREFIX:?the Wine prefix}" WINEDEBUG="${FIZZMO_WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
-WINE=/usr/lib/wine/wine64
-WINESERVER=/usr/lib/wine/wineserver64
-[ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+find_wine
 logs="${FIZZMO_E2E_ARTIFACTS:?where the logs go}"
 mkdir -p "$logs" "$WINEPREFIX"
 number="$(mktemp)"
