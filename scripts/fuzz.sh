@@ -6,15 +6,14 @@ SECONDS_TO_RUN="${1:-20}"
 OUT="$BUILD/fuzz"
 mkdir -p "$OUT/corpus"
 cp "$ROOT/resources/codes.dll" "$OUT/corpus/sample" 2>/dev/null || true
-clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I"$ROOT/src" \
-    "$ROOT/tests/fuzz/catalogue_fuzz.cpp" "$ROOT/src/palette/catalogue.cpp" \
-    "$ROOT/src/palette/code_file_text.cpp" "$ROOT/src/shared/code_page.cpp" \
-    "$ROOT/src/shared/unicode_text.cpp" -o "$OUT/catalogue_fuzz"
+cmake -S "$ROOT" -B "$OUT/build" -DFIZZMO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$OUT/build" -j "$JOBS" --target catalogue_fuzz >/dev/null
 if [ -n "${FUZZ_RUNS:-}" ]; then
     limit=(-runs="$FUZZ_RUNS")
 else
     limit=(-max_total_time="$SECONDS_TO_RUN")
 fi
-"$OUT/catalogue_fuzz" "${limit[@]}" -max_len=4096 -print_final_stats=1 "$OUT/corpus" 2>"$OUT/fuzz.log" \
+"$OUT/build/tests/fuzz/catalogue_fuzz" "${limit[@]}" -max_len=4096 -print_final_stats=1 "$OUT/corpus" 2>"$OUT/fuzz.log" \
     || { tail -40 "$OUT/fuzz.log"; exit 1; }
 grep -E "stat::number_of_executed_units|Done" "$OUT/fuzz.log" | tail -2
