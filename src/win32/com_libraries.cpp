@@ -1,6 +1,8 @@
 // COM and Active Accessibility, loaded when a screen reader first asks for a form's object.
 #include "com_libraries.h"
 
+#include "scoped_handles.h"
+
 #include <initializer_list>
 #include <string>
 
@@ -9,7 +11,7 @@ namespace {
 struct Loaded {
     bool tried = false;
     bool available = false;
-    bool comInitialised = false;
+    ComApartment apartment;
     HMODULE ole32 = nullptr;
     HMODULE oleaut32 = nullptr;
     HMODULE oleacc = nullptr;
@@ -72,9 +74,8 @@ const ComLibraries* Com() {
         l.tried = true;
         if (Load(l)) {
             // Screen readers reach the forms' objects through this thread's apartment.
-            l.comInitialised =
-                SUCCEEDED(l.functions.CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-            l.available = l.comInitialised;
+            l.apartment = ComApartment(l.functions.CoInitializeEx, l.functions.CoUninitialize);
+            l.available = static_cast<bool>(l.apartment);
         }
     }
     return l.available ? &l.functions : nullptr;
@@ -82,9 +83,7 @@ const ComLibraries* Com() {
 
 ComLibrariesOwner::~ComLibrariesOwner() {
     Loaded& l = State();
-    if (l.comInitialised) {
-        l.functions.CoUninitialize();
-    }
+    l.apartment.Leave();
     for (HMODULE library : {l.oleacc, l.oleaut32, l.ole32}) {
         if (library) {
             FreeLibrary(library);

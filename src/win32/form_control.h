@@ -1,5 +1,5 @@
 #pragma once
-#include "gdi_handles.h"
+#include "scoped_handles.h"
 #include "picture_cache.h"
 #include "shared/form_design.h"
 #include "shared/window_system.h"

@@ -208,9 +208,8 @@ void FormToolTip::MakeFont() {
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
         return;
     }
-    HDC screen = GetDC(nullptr);
-    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int systemDpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     LOGFONTW font = metrics.lfStatusFont;
     if (systemDpi > 0) {
         font.lfHeight = MulDiv(font.lfHeight, dpi_, systemDpi);
@@ -225,11 +224,12 @@ void FormToolTip::Show(const Tool& tool) {
     MakeFont();
     SetWindowTextW(tip_, tool.text.c_str());
     RECT text{};
-    HDC dc = GetDC(tip_);
-    HGDIOBJ old = SelectObject(dc, font_.Get());
-    DrawTextW(dc, tool.text.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(tip_, dc);
+    {
+        const WindowDc dc(tip_);
+        const SelectedObject font(dc.Get(), font_.Get());
+        DrawTextW(dc.Get(), tool.text.c_str(), -1, &text,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    }
     const int width = text.right - text.left + 2 * (1 + Scaled(3, dpi_));
     const int height = text.bottom - text.top + 2 * (1 + Scaled(1, dpi_));
 
@@ -259,19 +259,19 @@ void FormToolTip::Show(const Tool& tool) {
 }
 
 void FormToolTip::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(tip_, &ps);
+    const PaintDc dc(tip_);
+    if (!dc) {
+        return;
+    }
     RECT r{};
     GetClientRect(tip_, &r);
-    FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
-    FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+    FillRect(dc.Get(), &r, GetSysColorBrush(COLOR_INFOBK));
+    FrameRect(dc.Get(), &r, GetSysColorBrush(COLOR_WINDOWFRAME));
     if (const Tool* tool = Find(shown_)) {
-        HGDIOBJ old = SelectObject(dc, font_.Get());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+        const SelectedObject font(dc.Get(), font_.Get());
+        SetBkMode(dc.Get(), TRANSPARENT);
+        SetTextColor(dc.Get(), GetSysColor(COLOR_INFOTEXT));
         InflateRect(&r, -(1 + Scaled(3, dpi_)), -(1 + Scaled(1, dpi_)));
-        DrawTextW(dc, tool->text.c_str(), -1, &r, DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(dc, old);
+        DrawTextW(dc.Get(), tool->text.c_str(), -1, &r, DT_SINGLELINE | DT_NOPREFIX);
     }
-    EndPaint(tip_, &ps);
 }

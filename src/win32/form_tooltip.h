@@ -1,5 +1,5 @@
 #pragma once
-#include "gdi_handles.h"
+#include "scoped_handles.h"
 
 #include <windows.h>
 

@@ -66,6 +66,7 @@ class FormWindow {
     void Invalidate(const FormControl& control);
     HBRUSH BrushBehind(const FormControl& control) const;
     void Paint();
+    void PaintWindowless(HDC dc, const RECT& dirty);
     void OnButtonDown(UINT message, POINT p);
     void OnButtonUp(UINT message, POINT p);
     void OnMouseMove(POINT p);

@@ -17,6 +17,31 @@ std::optional<DibPixels> ResourcePixels(HINSTANCE instance, int resource, int ma
     return UnpackDib(start, found ? SizeofResource(instance, found) : 0, maxSide);
 }
 
+// A kept bitmap's pixels as 32-bit top-down rows; none if the system cannot give them.
+std::optional<DibPixels> BitmapPixels(HBITMAP bitmap, SIZE size) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    DibPixels dib{size.cx, size.cy,
+                  std::vector<std::uint32_t>(static_cast<std::size_t>(size.cx) *
+                                             static_cast<std::size_t>(size.cy))};
+    const WindowDc screen(nullptr);
+    if (!screen || GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(size.cy), dib.pixels.data(),
+                             &info, DIB_RGB_COLORS) != size.cy) {
+        return std::nullopt;
+    }
+    return dib;
+}
+
+// A sheet for pictures: a 32-bit bitmap with top-down rows, whose pixels the program writes
+// itself, without a call to the system for each picture. Its pixels, or none.
+std::uint32_t* NewSheet(Bitmap& sheet, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    sheet.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    return sheet ? static_cast<std::uint32_t*>(bits) : nullptr;
+}
+
 } // namespace
 
 Picture PictureCache::Get(int resource, int dpi) {
@@ -36,14 +61,12 @@ Picture PictureCache::Loaded(int resource) {
     }
     Picture picture;
     if (!AddToSheet(resource, picture)) {
-        HBITMAP loaded = LoadBitmapA(instance_, MAKEINTRESOURCEA(resource));
+        Bitmap loaded(LoadBitmapA(instance_, MAKEINTRESOURCEA(resource)));
         BITMAP info{};
-        if (loaded && GetObject(loaded, sizeof info, &info)) {
+        if (loaded && GetObject(loaded.Get(), sizeof info, &info)) {
             picture.size = SIZE{info.bmWidth, info.bmHeight};
-            bitmaps_[Key(resource, 0)].Reset(loaded);
-            picture.bitmap = loaded;
-        } else if (loaded) {
-            DeleteObject(loaded);
+            picture.bitmap = loaded.Get();
+            bitmaps_[Key(resource, 0)] = std::move(loaded);
         }
     }
     pictures_[Key(resource, 0)] = picture;
@@ -57,20 +80,18 @@ Picture PictureCache::FineVersion(int resource, SIZE size, int dpi) {
             return it->second;
         }
     }
-    // A large picture keeps its bitmap; one on the sheet is loaded once more.
+    // A picture on the sheet is read from its resource once more; any other kept its bitmap.
     const auto kept = bitmaps_.find(Key(resource, 0));
-    HBITMAP loaded = kept != bitmaps_.end() ? kept->second.Get()
-                                            : LoadBitmapA(instance_, MAKEINTRESOURCEA(resource));
-    if (!loaded) {
-        return Picture{};
-    }
-    Picture fine = Doubled(loaded, size);
+    const std::optional<DibPixels> pixels = kept == bitmaps_.end()
+                                                ? ResourcePixels(instance_, resource, kCell)
+                                                : BitmapPixels(kept->second.Get(), size);
+    Picture fine = pixels ? Doubled(*pixels) : Picture{};
     const bool doubled = fine.fine != nullptr;
-    if (!doubled) {
-        fine = Scaled(loaded, size, resource, dpi);
-    }
-    if (kept == bitmaps_.end()) {
-        DeleteObject(loaded);
+    if (!doubled && kept != bitmaps_.end()) {
+        fine = Scaled(kept->second.Get(), size, resource, dpi);
+    } else if (!doubled) {
+        const Bitmap loaded(LoadBitmapA(instance_, MAKEINTRESOURCEA(resource)));
+        fine = loaded ? Scaled(loaded.Get(), size, resource, dpi) : Picture{};
     }
     pictures_[Key(resource, doubled ? 1 : dpi)] = fine;
     return fine;
@@ -82,13 +103,7 @@ bool PictureCache::AddToSheet(int resource, Picture& picture) {
         return false;
     }
     if (!sheet_.Get()) {
-        // Pixels of the program's own, written without a call to the system for each picture.
-        BITMAPINFO info{};
-        info.bmiHeader = {
-            sizeof(BITMAPINFOHEADER), kSheetWidth, -kCell, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        sheet_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        sheetBits_ = sheet_.Get() ? static_cast<std::uint32_t*>(bits) : nullptr;
+        sheetBits_ = NewSheet(sheet_, kSheetWidth, kCell);
     }
     if (!sheetBits_) {
         return false;
@@ -105,44 +120,33 @@ bool PictureCache::AddToSheet(int resource, Picture& picture) {
     return true;
 }
 
-// Doubled by Scale2x onto the fine sheet, through 32-bit pixels; none for a large picture or
-// once the fine sheet is full.
-Picture PictureCache::Doubled(HBITMAP loaded, SIZE size) {
-    const int width = size.cx;
-    const int height = size.cy;
+// Doubled by Scale2x onto the fine sheet; none for a large picture or once the sheet is full.
+Picture PictureCache::Doubled(const DibPixels& small) {
+    const int width = small.width;
+    const int height = small.height;
     if (width * 2 > kFineCell || height * 2 > kFineCell || fineUsed_ >= kFineColumns * kFineRows) {
         return Picture{};
     }
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height));
-    HDC screen = GetDC(nullptr);
-    const bool read = GetDIBits(screen, loaded, 0, static_cast<UINT>(height), pixels.data(), &info,
-                                DIB_RGB_COLORS) == height;
-    if (read && !fineSheet_.Get()) {
-        fineSheet_.Reset(
-            CreateCompatibleBitmap(screen, kFineCell * kFineColumns, kFineCell * kFineRows));
+    if (!fineSheet_.Get()) {
+        fineBits_ = NewSheet(fineSheet_, kFineCell * kFineColumns, kFineCell * kFineRows);
     }
-    const std::vector<std::uint32_t> doubled =
-        read ? Scale2x(pixels, width, height) : std::vector<std::uint32_t>{};
+    if (!fineBits_) {
+        return Picture{};
+    }
+    const std::vector<std::uint32_t> doubled = Scale2x(small.pixels, width, height);
     Picture fine;
-    if (!doubled.empty() && fineSheet_.Get()) {
-        fine.fineOrigin =
-            POINT{fineUsed_ % kFineColumns * kFineCell, fineUsed_ / kFineColumns * kFineCell};
-        info.bmiHeader.biWidth = width * 2;
-        info.bmiHeader.biHeight = -height * 2;
-        HDC sheetDc = CreateCompatibleDC(screen);
-        HGDIOBJ old = SelectObject(sheetDc, fineSheet_.Get());
-        SetDIBitsToDevice(sheetDc, fine.fineOrigin.x, fine.fineOrigin.y,
-                          static_cast<DWORD>(width * 2), static_cast<DWORD>(height * 2), 0, 0, 0,
-                          static_cast<UINT>(height * 2), doubled.data(), &info, DIB_RGB_COLORS);
-        SelectObject(sheetDc, old);
-        DeleteDC(sheetDc);
-        fine.fine = fineSheet_.Get();
-        fine.fineSize = SIZE{width * 2, height * 2};
-        ++fineUsed_;
+    fine.fineOrigin =
+        POINT{fineUsed_ % kFineColumns * kFineCell, fineUsed_ / kFineColumns * kFineCell};
+    fine.fineSize = SIZE{width * 2, height * 2};
+    const int rowLength = kFineCell * kFineColumns;
+    for (int y = 0; y < fine.fineSize.cy; ++y) {
+        const auto from = doubled.begin() + static_cast<std::ptrdiff_t>(y) * fine.fineSize.cx;
+        std::copy(from, from + fine.fineSize.cx,
+                  fineBits_ + static_cast<std::ptrdiff_t>(fine.fineOrigin.y + y) * rowLength +
+                      fine.fineOrigin.x);
     }
-    ReleaseDC(nullptr, screen);
+    fine.fine = fineSheet_.Get();
+    ++fineUsed_;
     return fine;
 }
 
@@ -150,25 +154,24 @@ Picture PictureCache::Doubled(HBITMAP loaded, SIZE size) {
 // so that its frames are plain copies.
 Picture PictureCache::Scaled(HBITMAP loaded, SIZE size, int resource, int dpi) {
     const SIZE to{MulDiv(size.cx, dpi, 96), MulDiv(size.cy, dpi, 96)};
-    HDC screen = GetDC(nullptr);
-    Bitmap scaled(CreateCompatibleBitmap(screen, to.cx, to.cy));
+    WindowDc screen(nullptr);
+    Bitmap scaled(screen ? CreateCompatibleBitmap(screen.Get(), to.cx, to.cy) : nullptr);
+    MemoryDc from(screen.Get());
+    MemoryDc into(screen.Get());
     Picture fine;
-    if (scaled.Get()) {
-        HDC from = CreateCompatibleDC(screen);
-        HDC into = CreateCompatibleDC(screen);
-        HGDIOBJ oldFrom = SelectObject(from, loaded);
-        HGDIOBJ oldInto = SelectObject(into, scaled.Get());
-        SetStretchBltMode(into, HALFTONE);
-        SetBrushOrgEx(into, 0, 0, nullptr);
-        StretchBlt(into, 0, 0, to.cx, to.cy, from, 0, 0, size.cx, size.cy, SRCCOPY);
-        SelectObject(from, oldFrom);
-        SelectObject(into, oldInto);
-        DeleteDC(from);
-        DeleteDC(into);
+    if (!scaled || !from || !into) {
+        return fine;
+    }
+    const SelectedObject source(from.Get(), loaded);
+    const SelectedObject target(into.Get(), scaled.Get());
+    SetStretchBltMode(into.Get(), HALFTONE);
+    SetBrushOrgEx(into.Get(), 0, 0, nullptr);
+    // A scaling that was not drawn is not kept: the plain picture is stretched instead.
+    if (source && target &&
+        StretchBlt(into.Get(), 0, 0, to.cx, to.cy, from.Get(), 0, 0, size.cx, size.cy, SRCCOPY)) {
         fine.fine = scaled.Get();
         fine.fineSize = to;
         bitmaps_[Key(resource, dpi)] = std::move(scaled);
     }
-    ReleaseDC(nullptr, screen);
     return fine;
 }

@@ -1,5 +1,6 @@
 #pragma once
-#include "gdi_handles.h"
+#include "scoped_handles.h"
+#include "shared/packed_dib.h"
 
 #include <cstdint>
 #include <map>
@@ -46,7 +47,7 @@ class PictureCache {
     bool AddToSheet(int resource, Picture& picture);
     // A picture whose fine version alone is filled in.
     Picture FineVersion(int resource, SIZE size, int dpi);
-    Picture Doubled(HBITMAP loaded, SIZE size);
+    Picture Doubled(const DibPixels& small);
     Picture Scaled(HBITMAP loaded, SIZE size, int resource, int dpi);
 
     HINSTANCE instance_;
@@ -54,6 +55,7 @@ class PictureCache {
     std::uint32_t* sheetBits_ = nullptr; // its pixels, top-down rows
     int sheetUsed_ = 0;                  // pixels of its width
     Bitmap fineSheet_;
+    std::uint32_t* fineBits_ = nullptr; // its pixels, top-down rows
     int fineUsed_ = 0;
     std::map<int, Bitmap> bitmaps_;   // large pictures and scalings, by Key
     std::map<int, Picture> pictures_; // by Key

@@ -1,5 +1,7 @@
 #include "win32_file_system.h"
 
+#include "scoped_handles.h"
+
 #include <windows.h>
 
 std::string Win32FileSystem::ProgramFolder() {
@@ -21,22 +23,25 @@ std::optional<FileAttributes> Win32FileSystem::GetAttributes(const std::string& 
 
 std::optional<std::string> Win32FileSystem::ReadFilePrefix(const std::string& path,
                                                            std::size_t maxBytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return std::nullopt;
     }
     std::string text;
     char buffer[16384];
-    DWORD got = 0;
-    while (
-        text.size() < maxBytes &&
-        ReadFile(file, buffer,
-                 static_cast<DWORD>(std::min<std::size_t>(sizeof buffer, maxBytes - text.size())),
-                 &got, nullptr) &&
-        got > 0) {
+    while (text.size() < maxBytes) {
+        DWORD got = 0;
+        const auto want =
+            static_cast<DWORD>(std::min<std::size_t>(sizeof buffer, maxBytes - text.size()));
+        if (!ReadFile(file.Get(), buffer, want, &got, nullptr)) {
+            return std::nullopt; // a file that cannot be read whole is not read at all
+        }
+        if (got == 0) {
+            break;
+        }
         text.append(buffer, got);
     }
-    CloseHandle(file);
     return text;
 }

@@ -16,10 +16,11 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance), pictures_(
     // The screen's dots per inch hold for the whole session; asking the display each time is
     // slow, and the forms ask for every size they convert. A monitor of another scale is each
     // form's own concern (FormDpi).
-    HDC screen = GetDC(nullptr);
-    dpiX_ = std::max(GetDeviceCaps(screen, LOGPIXELSX), 1);
-    dpiY_ = std::max(GetDeviceCaps(screen, LOGPIXELSY), 1);
-    ReleaseDC(nullptr, screen);
+    {
+        const WindowDc screen(nullptr);
+        dpiX_ = std::max(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 96, 1);
+        dpiY_ = std::max(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96, 1);
+    }
     anotherStartMessage_ = RegisterWindowMessageA(kAnotherStart);
     paletteCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(kPaletteCursor));
     FormToolTip::RegisterWindowClass(instance);
@@ -29,14 +30,11 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance), pictures_(
 Win32Toolkit::~Win32Toolkit() {
     forms_.clear();
     destroyed_.clear();
-    if (instanceMutex_) {
-        CloseHandle(instanceMutex_);
-    }
 }
 
 bool Win32Toolkit::PrevInstance() {
     if (!instanceMutex_) {
-        instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+        instanceMutex_.Reset(CreateMutexA(nullptr, FALSE, kInstanceMutex));
         prevInstance_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return prevInstance_;

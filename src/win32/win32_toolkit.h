@@ -91,7 +91,7 @@ class Win32Toolkit final : public Toolkit {
     std::optional<ScreenMetrics> screen_;
     std::optional<std::vector<PixelRect>> monitors_;
     HCURSOR paletteCursor_ = nullptr;
-    HANDLE instanceMutex_ = nullptr;
+    KernelHandle instanceMutex_;
     bool prevInstance_ = false;
     UINT anotherStartMessage_ = 0;
     Sink sink_;

@@ -13,13 +13,10 @@ namespace {
 // sheet, which then is selected once instead of once for each.
 class PictureSource {
   public:
-    explicit PictureSource(HDC like) : dc_(CreateCompatibleDC(like)) {}
+    explicit PictureSource(HDC like) : dc_(like) {}
     ~PictureSource() {
-        if (dc_) {
-            if (old_) {
-                SelectObject(dc_, old_);
-            }
-            DeleteDC(dc_);
+        if (old_) {
+            SelectObject(dc_.Get(), old_);
         }
     }
     PictureSource(const PictureSource&) = delete;
@@ -30,19 +27,19 @@ class PictureSource {
             return nullptr;
         }
         if (bitmap != selected_) {
-            HGDIOBJ previous = SelectObject(dc_, bitmap);
-            if (!previous) {
+            HGDIOBJ previous = SelectObject(dc_.Get(), bitmap);
+            if (!previous || previous == HGDI_ERROR) {
                 return nullptr;
             }
             old_ = old_ ? old_ : previous;
             selected_ = bitmap;
         }
-        return dc_;
+        return dc_.Get();
     }
 
   private:
-    HDC dc_;
-    HGDIOBJ old_ = nullptr;
+    MemoryDc dc_;
+    HGDIOBJ old_ = nullptr; // selected back before the DC goes
     HBITMAP selected_ = nullptr;
 };
 
@@ -123,11 +120,10 @@ void DrawLabel(HDC dc, const FormControl& c, const RECT& r) {
     const ControlDesign& d = c.design;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, d.foreColor ? RGB(d.foreColor->r, d.foreColor->g, d.foreColor->b) : 0);
-    HGDIOBJ old = SelectObject(dc, c.font.Get());
+    const SelectedObject font(dc, c.font.Get());
     RECT box = r;
     DrawTextW(dc, Wide(c.text).c_str(), -1, &box,
               DT_LEFT | DT_TOP | DT_NOPREFIX | (d.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
-    SelectObject(dc, old);
 }
 
 } // namespace
@@ -142,51 +138,57 @@ HBRUSH FormWindow::BrushBehind(const FormControl& c) const {
 }
 
 void FormWindow::Paint() {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(hwnd_, &ps);
-    const RECT dirty = ps.rcPaint;
+    const PaintDc screen(hwnd_);
+    const RECT dirty = screen.Invalid();
     const int width = dirty.right - dirty.left;
     const int height = dirty.bottom - dirty.top;
-    if (width > 0 && height > 0) {
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-        SetViewportOrgEx(dc, -dirty.left, -dirty.top, nullptr);
-        FillRect(dc, &dirty, background_.Get());
-        PictureSource pictures(dc);
-        for (const auto& owned : controls_) {
-            const FormControl& c = *owned;
-            RECT r = ToRect(c.InForm());
-            RECT overlap;
-            if (!c.Windowless() || !c.Shown() || !IntersectRect(&overlap, &r, &dirty)) {
-                continue;
-            }
-            const int saved = SaveDC(dc);
-            ClipToContainers(dc, c);
-            switch (c.design.kind) {
-            case ControlKind::Image:
-                FillRect(dc, &r, BrushBehind(c));
-                DrawPicture(dc, pictures, c, r, Dpi());
-                if (c.borderStyle == 1) {
-                    FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-                }
-                break;
-            case ControlKind::Label:
-                DrawLabel(dc, c, r);
-                break;
-            default: // frames and picture boxes: their background
-                FillRect(dc, &r, c.background.Get() ? c.background.Get() : BrushBehind(c));
-                break;
-            }
-            RestoreDC(dc, saved);
-        }
-        SetViewportOrgEx(dc, 0, 0, nullptr);
-        BitBlt(screen, dirty.left, dirty.top, width, height, dc, 0, 0, SRCCOPY);
-        SelectObject(dc, oldBitmap);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+    if (!screen || width <= 0 || height <= 0) {
+        return;
     }
-    EndPaint(hwnd_, &ps);
+    // Drawn off the screen and blitted at once, so nothing flickers; straight onto the screen
+    // when the system has no memory for that, never a blit of a bitmap not drawn.
+    const MemoryDc memory(screen.Get());
+    const Bitmap bitmap(memory ? CreateCompatibleBitmap(screen.Get(), width, height) : nullptr);
+    const SelectedObject into(memory.Get(), bitmap.Get());
+    if (!into) {
+        PaintWindowless(screen.Get(), dirty);
+        return;
+    }
+    SetViewportOrgEx(memory.Get(), -dirty.left, -dirty.top, nullptr);
+    PaintWindowless(memory.Get(), dirty);
+    SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
+    BitBlt(screen.Get(), dirty.left, dirty.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void FormWindow::PaintWindowless(HDC dc, const RECT& dirty) {
+    FillRect(dc, &dirty, background_.Get());
+    PictureSource pictures(dc);
+    for (const auto& owned : controls_) {
+        const FormControl& c = *owned;
+        RECT r = ToRect(c.InForm());
+        RECT overlap;
+        if (!c.Windowless() || !c.Shown() || !IntersectRect(&overlap, &r, &dirty)) {
+            continue;
+        }
+        const int saved = SaveDC(dc);
+        ClipToContainers(dc, c);
+        switch (c.design.kind) {
+        case ControlKind::Image:
+            FillRect(dc, &r, BrushBehind(c));
+            DrawPicture(dc, pictures, c, r, Dpi());
+            if (c.borderStyle == 1) {
+                FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            }
+            break;
+        case ControlKind::Label:
+            DrawLabel(dc, c, r);
+            break;
+        default: // frames and picture boxes: their background
+            FillRect(dc, &r, c.background.Get() ? c.background.Get() : BrushBehind(c));
+            break;
+        }
+        RestoreDC(dc, saved);
+    }
 }
 
 // The windowless control on top at the point, the last one in design order that shows there.
@@ -221,13 +223,13 @@ void FormWindow::FitLabel(FormControl& c) {
 }
 
 int FormWindow::TextWidth(const FormControl& c, const std::string& text) {
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, c.font.Get());
     SIZE extent{};
-    const std::wstring wide = Wide(text);
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
+    {
+        const WindowDc dc(hwnd_);
+        const SelectedObject font(dc.Get(), c.font.Get());
+        const std::wstring wide = Wide(text);
+        GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+    }
     if (c.hwnd && c.design.kind == ControlKind::TextBox) {
         const LRESULT margins = SendMessageA(c.hwnd, EM_GETMARGINS, 0, 0);
         extent.cx += LOWORD(margins) + HIWORD(margins);
