@@ -4,7 +4,6 @@
 
 #include "form_accessible.h"
 
-#include "win32_toolkit.h"
 #include "window_dpi.h"
 #include "windowed_controls.h"
 
@@ -27,23 +26,14 @@ int ButtonOf(UINT message) {
     }
 }
 
-FormEvent MouseEvent(EventKind kind, const FormControl* c, UINT message, POINT p) {
-    FormEvent e{kind, c ? c->design.id : kOnForm, c ? c->design.index : 0};
-    e.button = ButtonOf(message);
-    const PixelRect r = c ? c->InForm() : PixelRect{};
-    e.x = p.x - r.Left; // within the control, as its own window would have it
-    e.y = p.y - r.Top;
-    return e;
-}
-
-POINT PointOf(LPARAM lParam) {
-    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+PixelPoint PointOf(LPARAM lParam) {
+    return PixelPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
 } // namespace
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == toolkit_.AnotherStartMessage()) {
+    if (message == host_.AnotherStartMessage()) {
         Raise(FormEvent{EventKind::AnotherStart});
         return 0;
     }
@@ -77,7 +67,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnButtonUp(message, PointOf(lParam));
         return 0;
     case WM_MOUSEMOVE:
-        toolTip_.MouseMoved(PointOf(lParam), design_.dpi);
+        toolTip_.MouseMoved(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, design_.dpi);
         OnMouseMove(PointOf(lParam));
         return 0;
     case WM_MOUSELEAVE:
@@ -89,7 +79,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_CAPTURECHANGED:
-        pressed_ = nullptr;
+        clicks_.CaptureLost();
         return 0;
     case WM_GETOBJECT:
         if (const LRESULT object = AnswerGetObject(hwnd_, wParam, lParam)) {
@@ -105,7 +95,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (FormControl* c = Find(static_cast<int>(wParam), static_cast<int>(lParam));
             c && IsWindowEnabled(hwnd_)) {
             const PixelRect r = c->InForm();
-            Raise(MouseEvent(EventKind::MouseMove, c, WM_MOUSEMOVE, POINT{r.Left, r.Top}));
+            Raise(MouseEvent(EventKind::MouseMove, c, 0, PixelPoint{r.Left, r.Top}));
         }
         return 0;
     case kAnnounceHighlight:
@@ -136,7 +126,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             HWND focus = GetFocus();
             focusOnReturn_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
             // Only a change to another window of this program counts as deactivation.
-            if (toolkit_.IsOwnWindow(reinterpret_cast<HWND>(lParam))) {
+            if (host_.IsOwnWindow(reinterpret_cast<HWND>(lParam))) {
                 Raise(FormEvent{EventKind::Deactivate});
             }
         } else {
@@ -149,7 +139,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_KILLFOCUS:
-        if (toolkit_.IsOwnWindow(reinterpret_cast<HWND>(wParam)) &&
+        if (host_.IsOwnWindow(reinterpret_cast<HWND>(wParam)) &&
             GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT) != hwnd_) {
             Raise(FormEvent{EventKind::LostFocus});
         }
@@ -158,7 +148,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Raise(FormEvent{EventKind::CloseRequest});
         return 0;
     case WM_DISPLAYCHANGE:
-        toolkit_.DisplayChanged();
+        host_.DisplayChanged();
         break;
     case WM_QUERYENDSESSION:
         return TRUE; // never stands in the way of a logoff
@@ -208,61 +198,36 @@ bool FormWindow::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-// Pictures take presses, clicks and double-clicks; frames and the form take presses (for
-// dragging); labels take presses and do nothing with them.
-void FormWindow::OnButtonDown(UINT message, POINT p) {
-    FormControl* c = HitTest(p);
-    const bool picture = c && c->design.kind == ControlKind::Image;
-    if (message == WM_LBUTTONDBLCLK) {
-        // The second press of a double-click raises DblClick, and its release no Click.
-        if (picture) {
-            pressed_ = c;
-            pressClicks_ = false;
-            SetCapture(hwnd_);
-        }
-        Raise(MouseEvent(EventKind::DblClick, c, message, p));
-        return;
-    }
-    if (c && c->design.kind == ControlKind::Label) {
-        return;
-    }
-    if (picture && message == WM_LBUTTONDOWN) {
-        pressed_ = c;
-        pressClicks_ = true;
-        SetCapture(hwnd_);
-    }
-    Raise(MouseEvent(EventKind::MouseDown, c, message, p));
+void FormWindow::OnButtonDown(UINT message, PixelPoint p) {
+    const bool second =
+        message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+    Carry(clicks_.Press(HitTest(p), ButtonOf(message), second, p));
 }
 
-void FormWindow::OnButtonUp(UINT message, POINT p) {
-    FormControl* under = HitTest(p);
-    FormControl* c = pressed_ ? pressed_ : under;
-    const bool click = pressed_ && pressClicks_ && message == WM_LBUTTONUP && under == pressed_;
-    if (pressed_ && message == WM_LBUTTONUP) {
-        pressed_ = nullptr;
+void FormWindow::OnButtonUp(UINT message, PixelPoint p) {
+    Carry(clicks_.Release(HitTest(p), ButtonOf(message), p));
+}
+
+void FormWindow::Carry(const PointerClicks::Outcome& outcome) {
+    if (outcome.capture == PointerClicks::Capture::Take) {
+        SetCapture(hwnd_);
+    } else if (outcome.capture == PointerClicks::Capture::Release) {
         ReleaseCapture();
     }
-    if (!c || c->design.kind != ControlKind::Image) {
-        return;
-    }
-    const FormEvent up = MouseEvent(EventKind::MouseUp, c, message, p);
-    // A click is a press and release of the left button both over the picture.
-    Raise(up);
-    if (click) {
-        Raise(FormEvent{EventKind::Click, up.control, up.index});
+    for (const FormEvent& e : outcome.events) {
+        Raise(e);
     }
 }
 
-void FormWindow::OnMouseMove(POINT p) {
-    FormControl* c = pressed_ ? pressed_ : HitTest(p);
-    if (c && c->design.kind != ControlKind::Image) {
+void FormWindow::OnMouseMove(PixelPoint p) {
+    std::optional<FormEvent> e = clicks_.Move(HitTest(p), p);
+    if (!e) {
         return;
     }
-    FormEvent e = MouseEvent(EventKind::MouseMove, c, WM_MOUSEMOVE, p);
     // Where the pointer was when the move was queued: the window may have moved since.
     const DWORD at = GetMessagePos();
-    e.pointer = PixelPoint{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-    Raise(e);
+    e->pointer = PixelPoint{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    Raise(*e);
 }
 
 // A picture shows its own pointer; the form and its frames and labels the form's; a button
@@ -276,14 +241,12 @@ bool FormWindow::OnSetCursor(HWND under, UINT hit) {
         POINT p;
         GetCursorPos(&p);
         ScreenToClient(hwnd_, &p);
-        if (FormControl* c = HitTest(p); c && c->design.kind == ControlKind::Image) {
-            kind = c->design.cursor;
-        }
+        kind = CursorOver(design_, HitTest(p));
     } else if (FormControl* c = FindWindowed(under); c && c->design.cursor != CursorKind::Default) {
         kind = c->design.cursor;
     } else {
         return false;
     }
-    SetCursor(toolkit_.Cursor(kind));
+    SetCursor(host_.Cursor(kind));
     return true;
 }

@@ -4,7 +4,6 @@
 
 #include "shared/form_keys.h"
 #include "wide_text.h"
-#include "win32_toolkit.h"
 #include "window_dpi.h"
 #include "windowed_controls.h"
 
@@ -72,18 +71,18 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
                 : DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-FormWindow::FormWindow(Win32Toolkit& toolkit, const FormDesign& d)
-    : toolkit_(toolkit), design_(d), accessibleChildren_(AccessibleChildrenOf(d)) {
+FormWindow::FormWindow(FormHost& host, const FormDesign& d)
+    : host_(host), design_(d), accessibleChildren_(AccessibleChildrenOf(d)) {
     background_.Reset(CreateSolidBrush(ToColorRef(d.backColor)));
     const SIZE outer = OuterSize(d);
     CreateWindowExA(FormExStyle(d), kFormClass, d.caption.c_str(), FormStyle(d), d.pixels.Left,
-                    d.pixels.Top, outer.cx, outer.cy, nullptr, nullptr, toolkit.Instance(), this);
+                    d.pixels.Top, outer.cx, outer.cy, nullptr, nullptr, host.Instance(), this);
     if (d.iconResource) {
-        HICON icon = LoadIconA(toolkit.Instance(), MAKEINTRESOURCEA(d.iconResource));
+        HICON icon = LoadIconA(host.Instance(), MAKEINTRESOURCEA(d.iconResource));
         SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
-    toolTip_.Create(toolkit.Instance(), hwnd_);
+    toolTip_.Create(host.Instance(), hwnd_);
     for (const ControlDesign& c : d.controls) {
         CreateControl(c);
     }
@@ -122,7 +121,7 @@ void FormWindow::CreateControl(const ControlDesign& d) {
     MakeFont(c);
     controls_.push_back(std::move(owned));
     if (!c.Windowless()) {
-        CreateWindowedControl(c, hwnd_, static_cast<int>(controls_.size()), toolkit_.Instance());
+        CreateWindowedControl(c, hwnd_, static_cast<int>(controls_.size()), host_.Instance());
     }
     if (!d.toolTip.empty()) {
         SetToolTip(c, d.toolTip);
@@ -206,11 +205,8 @@ void FormWindow::Place(FormControl& c, const PixelRect& rect) {
     Invalidate(c);
     // What lies inside it moves with it.
     for (auto& other : controls_) {
-        for (const FormControl* up = other.get(); up; up = up->container) {
-            if (up == &c) {
-                Reposition(*other);
-                break;
-            }
+        if (other->Within(c)) {
+            Reposition(*other);
         }
     }
 }
@@ -284,5 +280,5 @@ void FormWindow::FocusFirstControl() {
 }
 
 void FormWindow::Raise(const FormEvent& event) {
-    toolkit_.Raise(design_.id, event);
+    host_.Raise(design_.id, event);
 }

@@ -1,20 +1,20 @@
 #pragma once
 #include "form_accessible.h"
 #include "form_control.h"
+#include "form_host.h"
 #include "form_tooltip.h"
 #include "shared/accessible_children.h"
 #include "shared/form_event.h"
+#include "shared/pointer_clicks.h"
 
 #include <memory>
 #include <vector>
-
-class Win32Toolkit;
 
 // One form's real window: it builds itself and its controls from the design, paints and
 // hit-tests its windowless controls, and reports every event to the toolkit.
 class FormWindow {
   public:
-    FormWindow(Win32Toolkit& toolkit, const FormDesign& designInPixels);
+    FormWindow(FormHost& host, const FormDesign& designInPixels);
     ~FormWindow();
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -52,7 +52,8 @@ class FormWindow {
     FormControl* Highlighted() const { return highlighted_; }
     const std::vector<AccessibleChild>& AccessibleChildren() const { return accessibleChildren_; }
     // The windowless control shown at a point of the client area, if any.
-    FormControl* HitTest(POINT p);
+    FormControl* HitTest(PixelPoint p);
+    FormControl* HitTest(POINT p) { return HitTest(PixelPoint{p.x, p.y}); }
     FormAccessibleObject& Accessible() { return accessible_; }
 
   private:
@@ -67,13 +68,15 @@ class FormWindow {
     HBRUSH BrushBehind(const FormControl& control) const;
     void Paint();
     void PaintWindowless(HDC dc, const RECT& dirty);
-    void OnButtonDown(UINT message, POINT p);
-    void OnButtonUp(UINT message, POINT p);
-    void OnMouseMove(POINT p);
+    void OnButtonDown(UINT message, PixelPoint p);
+    void OnButtonUp(UINT message, PixelPoint p);
+    // Takes or lets go of the mouse as the clicks' rules say, then reports their events.
+    void Carry(const PointerClicks::Outcome& outcome);
+    void OnMouseMove(PixelPoint p);
     bool OnSetCursor(HWND under, UINT hit);
     void Raise(const FormEvent& event);
 
-    Win32Toolkit& toolkit_;
+    FormHost& host_;
     FormDesign design_;
     HWND hwnd_ = nullptr;
     Brush background_;
@@ -84,8 +87,7 @@ class FormWindow {
     } menu_;
     FormToolTip toolTip_;
     std::vector<std::unique_ptr<FormControl>> controls_;
-    FormControl* pressed_ = nullptr; // took a left press and has the mouse captured
-    bool pressClicks_ = false;       // its release is a click (not after a double-click)
+    PointerClicks clicks_;
     bool focused_ = false;
     HWND focusOnReturn_ = nullptr; // the control that had the focus when the form went inactive
     std::vector<AccessibleChild> accessibleChildren_;

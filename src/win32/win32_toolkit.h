@@ -1,4 +1,5 @@
 #pragma once
+#include "form_host.h"
 #include "form_window.h"
 #include "picture_cache.h"
 #include "shared/toolkit.h"
@@ -12,7 +13,7 @@
 
 // The toolkit over real Win32 windows: builds each form from its design, reports every event to
 // the sink and decides nothing about what the events mean.
-class Win32Toolkit final : public Toolkit {
+class Win32Toolkit final : public Toolkit, public FormHost {
   public:
     using Sink = std::function<void(FormId, const FormEvent&)>;
 
@@ -63,14 +64,12 @@ class Win32Toolkit final : public Toolkit {
     PixelPoint PointerPosition() override;
 
     // For the form windows.
-    void Raise(FormId form, const FormEvent& event);
-    HINSTANCE Instance() const { return instance_; }
-    // The screens were changed: their sizes are read again.
-    void DisplayChanged();
-    bool IsOwnWindow(HWND hwnd) const;
-    HCURSOR Cursor(CursorKind kind) const;
-    // The message a second start of the program broadcasts to call up the first.
-    UINT AnotherStartMessage() const { return anotherStartMessage_; }
+    void Raise(FormId form, const FormEvent& event) override;
+    HINSTANCE Instance() const override { return instance_; }
+    void DisplayChanged() override;
+    bool IsOwnWindow(HWND hwnd) const override;
+    HCURSOR Cursor(CursorKind kind) const override;
+    UINT AnotherStartMessage() const override { return anotherStartMessage_; }
 
   private:
     FormWindow* Hosted(FormId form);

@@ -3,7 +3,6 @@
 #include "form_window.h"
 
 #include "wide_text.h"
-#include "win32_toolkit.h"
 
 #include <cstring>
 
@@ -45,7 +44,7 @@ class PictureSource {
 
 // Keeps drawing inside the containers around a control, as a frame clips what it holds.
 void ClipToContainers(HDC dc, const FormControl& c) {
-    for (const FormControl* up = c.container; up; up = up->container) {
+    for (const PlacedControl* up = c.container; up; up = up->container) {
         const PixelRect r = up->InForm();
         IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
     }
@@ -129,7 +128,7 @@ void DrawLabel(HDC dc, const FormControl& c, const RECT& r) {
 } // namespace
 
 HBRUSH FormWindow::BrushBehind(const FormControl& c) const {
-    for (const FormControl* up = c.container; up; up = up->container) {
+    for (const FormControl* up = c.Container(); up; up = up->Container()) {
         if (up->background.Get()) {
             return up->background.Get();
         }
@@ -191,24 +190,8 @@ void FormWindow::PaintWindowless(HDC dc, const RECT& dirty) {
     }
 }
 
-// The windowless control on top at the point, the last one in design order that shows there.
-FormControl* FormWindow::HitTest(POINT p) {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        FormControl& c = **it;
-        if (!c.Windowless() || !c.Shown()) {
-            continue;
-        }
-        const RECT r = ToRect(c.InForm());
-        bool inside = PtInRect(&r, p) != FALSE;
-        for (const FormControl* up = c.container; inside && up; up = up->container) {
-            const RECT clip = ToRect(up->InForm());
-            inside = PtInRect(&clip, p) != FALSE;
-        }
-        if (inside) {
-            return &c;
-        }
-    }
-    return nullptr;
+FormControl* FormWindow::HitTest(PixelPoint p) {
+    return TopmostAt(controls_, p);
 }
 
 // A one-line label as wide as its text, so that no font's metrics cut off its last word.
