@@ -40,9 +40,10 @@ void DrawColouredButton(const DRAWITEMSTRUCT& item, const FormControl& c) {
     wchar_t text[256] = {};
     GetWindowTextW(item.hwndItem, text, sizeof text / sizeof text[0]);
     SetBkMode(item.hDC, TRANSPARENT);
-    HGDIOBJ old = SelectObject(item.hDC, c.font.Get());
-    DrawTextW(item.hDC, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(item.hDC, old);
+    {
+        const SelectedObject font(item.hDC, c.font.Get());
+        DrawTextW(item.hDC, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
     if (item.itemState & ODS_FOCUS) {
         InflateRect(&r, -3, -3);
         DrawFocusRect(item.hDC, &r);

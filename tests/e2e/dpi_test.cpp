@@ -108,9 +108,8 @@ TEST_P(Dpi, EveryHoverTextOfTheSampleFileAndTheLabelShowWhole) {
                                       << t.areaLeft << " to " << t.areaRight;
         if (i == 23) { // the longest text, for the eye; the tooltip goes
             MouseMove(palette.rect.x + 8, palette.rect.y + 5);
-            std::this_thread::sleep_for(300ms);
-            Screenshot(detail::ArtifactRoot() + "/palette_hovered_" + std::to_string(dpi()) +
-                       "dpi.png");
+            ScreenshotWhenStill(detail::ArtifactRoot() + "/palette_hovered_" +
+                                std::to_string(dpi()) + "dpi.png");
         }
     }
     EXPECT_EQ(shown, 64);
@@ -119,11 +118,10 @@ TEST_P(Dpi, EveryHoverTextOfTheSampleFileAndTheLabelShowWhole) {
     ASSERT_EQ(RunWineCaptured(WindowsProgram("dpi_probe"), {"hidetext", palette.hwnd}, 30s)
                   .out.substr(0, 6),
               "hidden");
-    std::this_thread::sleep_for(300ms);
     const std::string shot = TempDir() + "/label.png";
-    Screenshot(shot);
-    EXPECT_EQ(PixelsOfColour(shot, box, "rgb(0,128,0)"), long(box.width) * box.height)
-        << "the label runs on where the text box stands";
+    EXPECT_TRUE(ScreenshotWhen(shot, [&](const std::string& s) {
+        return PixelsOfColour(s, box, "rgb(0,128,0)") == long(box.width) * box.height;
+    })) << "the label runs on where the text box stands";
 }
 
 // Above 96 dpi a picture is drawn down from its Scale2x doubling: at 192 dpi it differs from
@@ -192,9 +190,8 @@ class MonitorScale : public WineTest {
         MouseMove(c.x, c.y);
         EXPECT_FALSE(WaitText1([](const std::string& s) { return !s.empty(); }).empty());
         MouseMove(palette.rect.x + 8, palette.rect.y + 5); // the tooltip goes, the text stays
-        std::this_thread::sleep_for(500ms);
         const std::string shot = TempDir() + "/" + name + ".png";
-        Screenshot(shot);
+        ScreenshotWhenStill(shot);
         return shot;
     }
 };
@@ -217,9 +214,10 @@ TEST_F(MonitorScale, TheLauncherIsDrawnAtEachScaleAndBackExactlyAsBefore) {
     MoveToScale(launcher, 144, {300, 200, 80, 80});
     const ProbeWindow at144 = WaitVisibleWindow("");
     EXPECT_EQ(Text(at144.rect), "300,200 78x76");
-    std::this_thread::sleep_for(300ms);
     const std::string shot = TempDir() + "/at144.png";
-    Screenshot(shot);
+    ScreenshotWhen(shot, [](const std::string& s) {
+        return PixelsOfColour(s, {307, 208, 1, 62}, "rgb(128,0,0)") == 62;
+    });
     EXPECT_EQ(PixelsOfColour(shot, {307, 208, 1, 62}, "rgb(128,0,0)"), 62) << "the rim";
     EXPECT_EQ(PixelsOfColour(shot, {308, 208, 1, 62}, "rgb(0,0,0)"), 62) << "the frame";
     EXPECT_EQ(PixelsOfColour(shot, {369, 208, 1, 62}, "rgb(0,0,0)"), 62);
@@ -228,11 +226,11 @@ TEST_F(MonitorScale, TheLauncherIsDrawnAtEachScaleAndBackExactlyAsBefore) {
 
     MoveToScale(at144, 96, {300, 200, 50, 50});
     EXPECT_EQ(Text(WaitVisibleWindow("").rect), "300,200 52x51");
-    std::this_thread::sleep_for(300ms);
     const std::string after = TempDir() + "/after.png";
-    Screenshot(after);
-    EXPECT_EQ(DifferingPixels({Crop(before, {100, 100, 52, 51}), Crop(after, {300, 200, 52, 51})}),
-              0);
+    EXPECT_TRUE(ScreenshotWhen(after, [&](const std::string& s) {
+        return DifferingPixels({Crop(before, {100, 100, 52, 51}), Crop(s, {300, 200, 52, 51})}) ==
+               0;
+    })) << "the launcher back at 96 dpi is not drawn exactly as before";
 }
 
 // The palette told it is on a 150 % monitor looks as one started at 150 %: the same grid,

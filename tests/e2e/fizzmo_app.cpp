@@ -310,6 +310,31 @@ long PixelsOfColour(const std::string& png, const Rect& r, const std::string& co
            DifferingPixels({"-fuzz", "15%", Crop(png, r), "-size", size, "xc:" + colour});
 }
 
+bool ScreenshotWhen(const std::string& png, const std::function<bool(const std::string&)>& wanted,
+                    std::chrono::milliseconds timeout) {
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    while (true) {
+        if (Screenshot(png) && wanted(png)) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= until) {
+            return false;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+}
+
+bool ScreenshotWhenStill(const std::string& png) {
+    const std::string previous = png + ".previous.png";
+    Screenshot(previous);
+    return ScreenshotWhen(png, [&](const std::string& shot) {
+        const bool still = DifferingPixels({previous, shot}) == 0;
+        std::filesystem::copy_file(shot, previous,
+                                   std::filesystem::copy_options::overwrite_existing);
+        return still;
+    });
+}
+
 std::string WaitText1(const std::function<bool(const std::string&)>& wanted,
                       std::chrono::milliseconds timeout) {
     std::string shown;

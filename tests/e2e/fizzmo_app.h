@@ -103,6 +103,12 @@ std::string Crop(const std::string& png, const Rect& region);
 long DifferingPixels(const std::vector<std::string>& pictures);
 // How many of the region's pixels are of this colour ("rgb(0,0,128)"), give or take 15 %.
 long PixelsOfColour(const std::string& png, const Rect& region, const std::string& colour);
+// Screenshots into png until one pleases `wanted` (given the file) or the time is up; whether
+// one did. The file holds the last screenshot either way.
+bool ScreenshotWhen(const std::string& png, const std::function<bool(const std::string&)>& wanted,
+                    std::chrono::milliseconds timeout = std::chrono::seconds(5));
+// Screenshots into png once the screen has stopped changing: two screenshots alike.
+bool ScreenshotWhenStill(const std::string& png);
 
 // The 64 pictures' screen rectangles, in picture order.
 std::vector<Rect> Pictures(const ProbeWindow& palette);
