@@ -1,8 +1,6 @@
 // COM and Active Accessibility, loaded when a screen reader first asks for a form's object.
 #include "com_libraries.h"
 
-#include "scoped_handles.h"
-
 #include <initializer_list>
 #include <string>
 
@@ -11,7 +9,7 @@ namespace {
 struct Loaded {
     bool tried = false;
     bool available = false;
-    ComApartment apartment;
+    bool comInitialised = false;
     HMODULE ole32 = nullptr;
     HMODULE oleaut32 = nullptr;
     HMODULE oleacc = nullptr;
@@ -74,8 +72,9 @@ const ComLibraries* Com() {
         l.tried = true;
         if (Load(l)) {
             // Screen readers reach the forms' objects through this thread's apartment.
-            l.apartment = ComApartment(l.functions.CoInitializeEx, l.functions.CoUninitialize);
-            l.available = static_cast<bool>(l.apartment);
+            l.comInitialised =
+                SUCCEEDED(l.functions.CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+            l.available = l.comInitialised;
         }
     }
     return l.available ? &l.functions : nullptr;
@@ -83,7 +82,9 @@ const ComLibraries* Com() {
 
 ComLibrariesOwner::~ComLibrariesOwner() {
     Loaded& l = State();
-    l.apartment.Leave();
+    if (l.comInitialised) {
+        l.functions.CoUninitialize();
+    }
     for (HMODULE library : {l.oleacc, l.oleaut32, l.ole32}) {
         if (library) {
             FreeLibrary(library);

@@ -1,5 +1,7 @@
 #include "registry_store.h"
 
+#include "scoped_handles.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -8,23 +10,6 @@ namespace {
 
 // Anything longer is not one of ours: unreadable, rather than read whole.
 constexpr DWORD kMaxValueBytes = 4096;
-
-class RegKey {
-  public:
-    RegKey() = default;
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-    ~RegKey() {
-        if (key_) {
-            RegCloseKey(key_);
-        }
-    }
-    HKEY* Out() { return &key_; }
-    HKEY Get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
 
 std::string KeyPath(const std::string& app, const std::string& section) {
     return "Software\\VB and VBA Program Settings\\" + app + "\\" + section;
@@ -35,7 +20,7 @@ std::string KeyPath(const std::string& app, const std::string& section) {
 StoredSetting RegistryStore::ReadSetting(const std::string& app, const std::string& section,
                                          const std::string& key) {
     using Kind = StoredSetting::Kind;
-    RegKey hkey;
+    RegistryKey hkey;
     const LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0,
                                       KEY_QUERY_VALUE, hkey.Out());
     if (opened != ERROR_SUCCESS) {
@@ -64,7 +49,7 @@ StoredSetting RegistryStore::ReadSetting(const std::string& app, const std::stri
 
 void RegistryStore::SaveSetting(const std::string& app, const std::string& section,
                                 const std::string& key, const std::string& value) {
-    RegKey hkey;
+    RegistryKey hkey;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath(app, section).c_str(), 0, nullptr, 0,
                         KEY_SET_VALUE, nullptr, hkey.Out(), nullptr) != ERROR_SUCCESS) {
         return;

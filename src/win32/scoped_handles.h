@@ -40,6 +40,33 @@ using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 using Bitmap = GdiObject<HBITMAP>;
 
+// An icon made for the program (not a shared one), destroyed when it goes.
+class IconHandle {
+  public:
+    IconHandle() = default;
+    explicit IconHandle(HICON icon) : icon_(icon) {}
+    ~IconHandle() { Reset(); }
+    IconHandle(const IconHandle&) = delete;
+    IconHandle& operator=(const IconHandle&) = delete;
+    IconHandle& operator=(IconHandle&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            icon_ = std::exchange(other.icon_, nullptr);
+        }
+        return *this;
+    }
+    void Reset() {
+        if (icon_) {
+            DestroyIcon(std::exchange(icon_, nullptr));
+        }
+    }
+    HICON Get() const { return icon_; }
+    explicit operator bool() const { return icon_ != nullptr; }
+
+  private:
+    HICON icon_ = nullptr;
+};
+
 // A window's device context (the screen's for no window), released when it goes.
 class WindowDc {
   public:
@@ -135,6 +162,25 @@ class KernelHandle {
     HANDLE handle_ = nullptr;
 };
 
+// An open registry key, closed when it goes.
+class RegistryKey {
+  public:
+    RegistryKey() = default;
+    ~RegistryKey() {
+        if (key_) {
+            RegCloseKey(key_);
+        }
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    // For the call that opens it.
+    HKEY* Out() { return &key_; }
+    HKEY Get() const { return key_; }
+
+  private:
+    HKEY key_ = nullptr;
+};
+
 // One reference to a COM object, released when it goes.
 template <typename Interface> class ComPtr {
   public:
@@ -164,31 +210,4 @@ template <typename Interface> class ComPtr {
 
   private:
     Interface* p_ = nullptr;
-};
-
-// COM initialised on this thread as a single-threaded apartment, and uninitialised when it goes
-// if it was. The functions are passed in: COM's library is loaded only when a reader asks.
-class ComApartment {
-  public:
-    ComApartment() = default;
-    ComApartment(decltype(&::CoInitializeEx) initialise, decltype(&::CoUninitialize) uninitialise)
-        : uninitialise_(SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED)) ? uninitialise
-                                                                                 : nullptr) {}
-    ~ComApartment() { Leave(); }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ComApartment& operator=(ComApartment&& other) noexcept {
-        Leave();
-        uninitialise_ = std::exchange(other.uninitialise_, nullptr);
-        return *this;
-    }
-    void Leave() {
-        if (uninitialise_) {
-            std::exchange(uninitialise_, nullptr)();
-        }
-    }
-    explicit operator bool() const { return uninitialise_ != nullptr; }
-
-  private:
-    decltype(&::CoUninitialize) uninitialise_ = nullptr;
 };
