@@ -266,7 +266,7 @@ void InteractiveRun(Figures& f, StandIn& standIn, bench::ScreenFrames& screen,
     ResetSettings(kQuietSettings);
     const Launched app = Launch(exe, folder, "FizzmoForm");
     f.startup.push_back(app.shownMs);
-    const Rect launcher = Centre(WaitVisibleWindow("").rect);
+    const Rect launcher = Centre(WaitVisibleWindow(kLauncher).rect);
     std::this_thread::sleep_for(1s); // a person's first click comes no sooner
     const double windowsBefore = std::stod(Probe({"windows", app.windowsPid})["windows"]);
     auto openPalette = [&] {
@@ -289,7 +289,7 @@ void InteractiveRun(Figures& f, StandIn& standIn, bench::ScreenFrames& screen,
     f.typing.push_back(Median(typing));
     Key("Escape"); // the palette stands over the launcher
     WaitWindowHidden("Smilies");
-    ChooseLauncherMenuItem(WaitVisibleWindow("").rect, FizzmoApp::kAbout);
+    ChooseLauncherMenuItem(WaitVisibleWindow(kLauncher).rect, FizzmoApp::kAbout);
     WaitVisibleWindow("About FizzmoLIte");
     Key("Return");
     WaitWindowHidden("About FizzmoLIte");
@@ -340,7 +340,7 @@ Areas FindAreas(const std::string& exe) {
     ResetSettings(kQuietSettings);
     const Launched app = Launch(exe, fs::path(exe).parent_path(), "FizzmoForm");
     Areas areas;
-    areas.launcher = WaitVisibleWindow("").rect;
+    areas.launcher = WaitVisibleWindow(kLauncher).rect;
     const Rect c = Centre(areas.launcher);
     Probe({"click", std::to_string(c.x), std::to_string(c.y), "Smilies"});
     areas.palette = WaitVisibleWindow("Smilies").rect;
@@ -365,7 +365,7 @@ void NotepadRun(Figures& f, const std::string& exe) {
             60s, 500ms)) {
         throw HarnessError("Notepad did not open");
     }
-    const Rect launcher = Centre(WaitVisibleWindow("").rect);
+    const Rect launcher = Centre(WaitVisibleWindow(kLauncher).rect);
     Click(500, 600); // into Notepad's text, clear of the launcher, palette and stand-in
     std::this_thread::sleep_for(500ms);
     const int index = FourCharacterPicture();

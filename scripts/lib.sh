@@ -7,7 +7,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 PACKAGES=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
           wine64 xvfb xdotool imagemagick x11-utils fonts-liberation strip-nondeterminism
-          unzip libx11-dev libxfixes-dev libxext-dev libxtst-dev)
+          unzip libx11-dev libxfixes-dev libxext-dev libxtst-dev zlib1g-dev)
 
 # Wine's own programs, as Debian installs them: WINE (64-bit, which starts 32-bit programs too
 # where wine32 is there) and WINESERVER.

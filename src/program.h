@@ -3,6 +3,7 @@
 #include "extras/frm_slide_show.h"
 #include "launcher/frm_main.h"
 #include "palette/frm_smilies.h"
+#include "shared/auto_start.h"
 #include "shared/code_page.h"
 #include "shared/file_system.h"
 #include "shared/options.h"
@@ -17,6 +18,7 @@ struct Ports {
     Toolkit& toolkit;
     FileSystem& files;
     CodePage& codePage;
+    AutoStart& autoStart;
 };
 
 // The whole program: its options and its four forms. Starting it loads the launcher.

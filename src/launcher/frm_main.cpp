@@ -17,6 +17,8 @@ FrmMain::FrmMain(Program& program) : Form(FormId::Main, program.ports.toolkit), 
 FormDesign FrmMain::Design() const {
     FormDesign d;
     d.id = FormId::Main;
+    // No caption bar shows it: the name is for the taskbar button and Alt+Tab.
+    d.caption = "FizzmoLite";
     d.border = FormBorder::None;
     d.rect = {4770, 2640, 780, 765};
     d.backColor = {128, 0, 0};
@@ -50,6 +52,7 @@ FormDesign FrmMain::Design() const {
                    {mnuStickToPM, "Stick To PM"},
                    {mnuKeepOpen, "Keep Open"},
                    {mnuAnyWindow, "Type Into Any Window"},
+                   {mnuStartWithWindows, "Start With Windows"},
                    {mnusep1, "-"},
                    {mnuAbout, "About"},
                    {mnuExit, "Exit"}};
@@ -117,6 +120,7 @@ void FrmMain::Form_Load() {
     SetChecked(mnuSendOnClick, o.SendOnClick);
     SetChecked(mnuKeepOpen, o.KeepOpen);
     SetChecked(mnuAnyWindow, o.AnyWindow);
+    SetChecked(mnuStartWithWindows, ToVbBool(StartsWithWindows(program_.ports.autoStart)));
     if (o.StickToPM == VbFalse) {
         // Where it was left on the screen, also when the display's scale has changed since.
         const int savedDpi = LoadPositionDpi(program_.ports.store);
@@ -174,6 +178,8 @@ void FrmMain::Image1_MouseDown(int button, int x, int y) {
     // The picture's own coordinates are used as the form's: the menu opens up and left of
     // the pointer by the picture's offset.
     menuOpen_ = true;
+    // The system's setting: changed elsewhere perhaps since the menu was last open.
+    SetChecked(mnuStartWithWindows, ToVbBool(StartsWithWindows(program_.ports.autoStart)));
     toolkit().PopupMenu(FormId::Main, x, y);
     menuOpen_ = false;
 }
@@ -194,6 +200,9 @@ void FrmMain::MenuItem_Click(int item) {
         break;
     case mnuAnyWindow:
         mnuAnyWindow_Click();
+        break;
+    case mnuStartWithWindows:
+        mnuStartWithWindows_Click();
         break;
     case mnuAbout:
         mnuAbout_Click();
@@ -239,6 +248,15 @@ void FrmMain::mnuKeepOpen_Click() {
 
 void FrmMain::mnuAnyWindow_Click() {
     ToggleSwitch(mnuAnyWindow, program_.Options.AnyWindow);
+}
+
+void FrmMain::mnuStartWithWindows_Click() {
+    const bool wanted = !Checked(mnuStartWithWindows);
+    const bool now = ToggleStartWithWindows(program_.ports.autoStart);
+    SetChecked(mnuStartWithWindows, ToVbBool(now));
+    if (now != wanted) {
+        toolkit().Beep(); // the system would not have it (a policy, a locked key)
+    }
 }
 
 void FrmMain::mnuAbout_Click() {

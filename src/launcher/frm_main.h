@@ -15,6 +15,7 @@ enum : int {
     mnuStickToPM,
     mnuKeepOpen,
     mnuAnyWindow,
+    mnuStartWithWindows,
     mnusep1,
     mnuAbout,
     mnuExit,
@@ -38,6 +39,7 @@ class FrmMain final : public Form {
     void mnuStickToPM_Click();
     void mnuKeepOpen_Click();
     void mnuAnyWindow_Click();
+    void mnuStartWithWindows_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
     void Command1_Click();

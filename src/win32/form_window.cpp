@@ -77,11 +77,7 @@ FormWindow::FormWindow(FormHost& host, const FormDesign& d)
     const SIZE outer = OuterSize(d);
     CreateWindowExA(FormExStyle(d), kFormClass, d.caption.c_str(), FormStyle(d), d.pixels.Left,
                     d.pixels.Top, outer.cx, outer.cy, nullptr, nullptr, host.Instance(), this);
-    if (d.iconResource) {
-        HICON icon = LoadIconA(host.Instance(), MAKEINTRESOURCEA(d.iconResource));
-        SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    }
+    icons_.Apply(hwnd_, host.Instance(), d.iconResource, d.dpi);
     toolTip_.Create(host.Instance(), hwnd_);
     for (const ControlDesign& c : d.controls) {
         CreateControl(c);
@@ -151,6 +147,7 @@ void FormWindow::Rescale(const FormDesign& d) {
     // Only the resolution and the pixels change; the rest of the design stays what it was.
     design_.dpi = d.dpi;
     design_.pixels = d.pixels;
+    icons_.Apply(hwnd_, host_.Instance(), design_.iconResource, d.dpi);
     // The controls were made from the design's controls, one each, in its order.
     for (std::size_t i = 0; i < controls_.size() && i < d.controls.size(); ++i) {
         FormControl& c = *controls_[i];

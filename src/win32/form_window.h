@@ -2,6 +2,7 @@
 #include "form_accessible.h"
 #include "form_control.h"
 #include "form_host.h"
+#include "form_icons.h"
 #include "form_tooltip.h"
 #include "shared/accessible_children.h"
 #include "shared/form_event.h"
@@ -86,6 +87,7 @@ class FormWindow {
         HMENU Get() const { return handle; }
     } menu_;
     FormToolTip toolTip_;
+    FormIcons icons_;
     std::vector<std::unique_ptr<FormControl>> controls_;
     PointerClicks clicks_;
     bool focused_ = false;

@@ -1,6 +1,7 @@
 // FizzmoLite: starts the program with its launcher and runs until the launcher unloads.
 #include "program.h"
 #include "win32/com_libraries.h"
+#include "win32/registry_auto_start.h"
 #include "win32/registry_store.h"
 #include "win32/win32_code_page.h"
 #include "win32/win32_file_system.h"
@@ -17,8 +18,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         RegistryStore store;
         Win32FileSystem files;
         Win32CodePage codePage;
+        RegistryAutoStart autoStart;
         Win32Toolkit toolkit(instance);
-        Program program(Ports{windows, store, toolkit, files, codePage});
+        Program program(Ports{windows, store, toolkit, files, codePage, autoStart});
         toolkit.SetSink(
             [&program](FormId form, const FormEvent& event) { program.Dispatch(form, event); });
         program.Start();

@@ -25,6 +25,7 @@ using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using EnableNonClientDpiScalingFn = BOOL(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 
 constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
@@ -65,6 +66,14 @@ RECT OuterForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi) {
         AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     }
     return outer;
+}
+
+int SystemMetricAt(int index, int dpi, int systemDpi) {
+    if (const auto forDpi =
+            Lookup<GetSystemMetricsForDpiFn>("user32.dll", "GetSystemMetricsForDpi")) {
+        return forDpi(index, static_cast<UINT>(dpi));
+    }
+    return MulDiv(GetSystemMetrics(index), dpi, systemDpi > 0 ? systemDpi : 96);
 }
 
 RECT SuggestedRect(HWND window, LPARAM lParam) {

@@ -12,6 +12,9 @@ int WindowDpi(HWND window, int fallback);
 void ScaleNonClientArea(HWND window);
 // The outer rectangle of a window whose client area is `client`, at this resolution.
 RECT OuterForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi);
+// A size the system gives in pixels (an icon's, say) at this resolution; the system's own
+// resolution is what older systems give it at.
+int SystemMetricAt(int index, int dpi, int systemDpi);
 // The message the system sends a window whose monitor's resolution has changed.
 inline constexpr UINT kWmDpiChanged = 0x02E0;
 // The rectangle the message suggests for the window; the window's own where it carries none

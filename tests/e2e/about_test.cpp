@@ -61,7 +61,7 @@ void ExpectDesignedLayout(const ProbeWindow& about, const std::string& shot) {
 }
 
 bool LauncherTopmost() {
-    const std::optional<ProbeWindow> launcher = VisibleWindow("");
+    const std::optional<ProbeWindow> launcher = VisibleWindow(kLauncher);
     return launcher && launcher->topmost;
 }
 
@@ -69,7 +69,7 @@ TEST(About, ShowsTheDesignedBoxCentredAndClosesByEnterEscapeAndChaos) {
     // Launcher in the open, so the box centred over it fits the screen.
     ResetSettings({{"StickToPM", "F"}, {"StayOnTop", "T"}, {"Left", "6000"}, {"top", "6000"}});
     FizzmoApp app;
-    const Rect launcher = WaitVisibleWindow("").rect;
+    const Rect launcher = WaitVisibleWindow(kLauncher).rect;
     app.ChooseMenuItem(FizzmoApp::kAbout);
     const ProbeWindow about = WaitVisibleWindow(kAbout);
     const std::string shot = TempDir() + "/about.png";
@@ -119,7 +119,7 @@ std::string WaitFocusOn(const std::string& wanted) {
 TEST(About, TabAndShiftTabMoveTheFocusBetweenTheButtonAndTheEmailBox) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "6000"}, {"top", "6000"}});
     FizzmoApp app;
-    WaitVisibleWindow("");
+    WaitVisibleWindow(kLauncher);
     app.ChooseMenuItem(FizzmoApp::kAbout);
     WaitVisibleWindow(kAbout);
     EXPECT_EQ(WaitFocusOn("Button"), "Button") << "the button first";
@@ -147,7 +147,7 @@ TEST(About, LauncherTakesNoClicksWhileTheBoxIsOpen) {
     FizzmoApp app;
     const auto docked = [&] {
         const Rect input = standIn.Windows().at(0).input;
-        const std::optional<ProbeWindow> l = VisibleWindow("");
+        const std::optional<ProbeWindow> l = VisibleWindow(kLauncher);
         return l && l->rect.x == input.x + input.width &&
                l->rect.y == input.y + input.height - l->rect.height;
     };
@@ -157,7 +157,7 @@ TEST(About, LauncherTakesNoClicksWhileTheBoxIsOpen) {
     standIn.Command("move 0 650 450 500 400");
     ASSERT_TRUE(WaitUntil(docked, 5s, 100ms))
         << "the launcher did not follow while the box was open";
-    const Rect launcher = VisibleWindow("").value().rect;
+    const Rect launcher = VisibleWindow(kLauncher).value().rect;
     ClickCentre(launcher);
     EXPECT_FALSE(WaitUntil([] { return VisibleWindow("Smilies").has_value(); }, 2s, 200ms))
         << "the palette opened behind the modal box";

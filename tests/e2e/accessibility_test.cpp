@@ -201,13 +201,13 @@ TEST_F(Accessibility, AFormIsOneObjectForItsLife) {
 
 TEST_F(Accessibility, TheLauncherIsOneButtonThatOpensThePalette) {
     FizzmoApp app;
-    WaitVisibleWindow("");
-    const Tree tree = ReadTree("");
+    WaitVisibleWindow(kLauncher);
+    const Tree tree = ReadTree(kLauncher);
     EXPECT_EQ(tree.role, kRolePushButton);
     EXPECT_EQ(tree.name, "Open the emoticon palette");
     EXPECT_EQ(tree.action, "Open");
     EXPECT_TRUE(tree.children.empty());
-    EXPECT_EQ(Probe({"do", "", "0"}).at(0), "done 0x0");
+    EXPECT_EQ(Probe({"do", kLauncher, "0"}).at(0), "done 0x0");
     WaitVisibleWindow("Smilies");
 }
 
@@ -215,18 +215,18 @@ TEST_F(Accessibility, TheLauncherIsOneButtonThatOpensThePalette) {
 // brings them into the program.
 TEST_F(Accessibility, TheAccessibilityLibrariesComeWithTheFirstQuestion) {
     FizzmoApp app;
-    WaitVisibleWindow("");
+    WaitVisibleWindow(kLauncher);
     const auto has = [](const std::vector<std::string>& lines, const std::string& dll) {
         return std::find(lines.begin(), lines.end(), "module " + dll) != lines.end();
     };
-    const std::vector<std::string> before = Probe({"modules", ""});
+    const std::vector<std::string> before = Probe({"modules", kLauncher});
     ASSERT_TRUE(has(before, "user32.dll")) << ::testing::PrintToString(before);
     // Not ole32: Wine itself loads it into a program with windows, before any question.
     for (const char* dll : {"oleaut32.dll", "oleacc.dll"}) {
         EXPECT_FALSE(has(before, dll)) << dll;
     }
-    EXPECT_EQ(ReadTree("").role, kRolePushButton);
-    const std::vector<std::string> after = Probe({"modules", ""});
+    EXPECT_EQ(ReadTree(kLauncher).role, kRolePushButton);
+    const std::vector<std::string> after = Probe({"modules", kLauncher});
     for (const char* dll : {"ole32.dll", "oleaut32.dll", "oleacc.dll"}) {
         EXPECT_TRUE(has(after, dll)) << dll << ::testing::PrintToString(after);
     }

@@ -17,8 +17,9 @@ constexpr auto kFollow = 2500ms;
                                        bool topmost) {
     const Rect want{anchor.x + anchor.width, anchor.y + anchor.height - 51, 52, 51};
     std::optional<ProbeWindow> seen;
-    if (WaitUntil([&] { return (seen = VisibleWindow("")) && Text(seen->rect) == Text(want); },
-                  timeout, 100ms) &&
+    if (WaitUntil(
+            [&] { return (seen = VisibleWindow(kLauncher)) && Text(seen->rect) == Text(want); },
+            timeout, 100ms) &&
         seen->topmost == topmost) {
         return ::testing::AssertionSuccess();
     }
@@ -32,7 +33,7 @@ TEST(Docking, StayOnTopSitsRightOfTheInputBox) {
     ResetSettings({{"StickToPM", "T"}, {"StayOnTop", "T"}});
     StandIn standIn({"200,150,500,400"});
     FizzmoApp app;
-    WaitVisibleWindow("");
+    WaitVisibleWindow(kLauncher);
     EXPECT_TRUE(DocksBeside(standIn.Windows().at(0).input, kFirstDock, true));
     standIn.Command("move 0 420 260 600 380");
     EXPECT_TRUE(DocksBeside(standIn.Windows().at(0).input, kFollow, true));
@@ -42,7 +43,7 @@ TEST(Docking, WithoutStayOnTopSitsOutsideTheWindowCorner) {
     ResetSettings({{"StickToPM", "T"}, {"StayOnTop", "F"}});
     StandIn standIn({"300,200,450,350"});
     FizzmoApp app;
-    WaitVisibleWindow("");
+    WaitVisibleWindow(kLauncher);
     EXPECT_TRUE(DocksBeside(standIn.Windows().at(0).rect, kFirstDock, false));
     standIn.Command("move 0 150 400 520 300");
     EXPECT_TRUE(DocksBeside(standIn.Windows().at(0).rect, kFollow, false));
@@ -54,7 +55,7 @@ class DockedBesideTheFirstOfTwo : public ::testing::Test {
     void SetUp() override {
         windows_ = standIn_.Windows();
         ASSERT_EQ(windows_.size(), 2u);
-        WaitVisibleWindow("");
+        WaitVisibleWindow(kLauncher);
         ASSERT_TRUE(DocksBeside(windows_[0].input, kFirstDock, true));
     }
 
@@ -76,14 +77,14 @@ TEST_F(DockedBesideTheFirstOfTwo, TheWindowBroughtToTheFrontTakesTheLauncher) {
 TEST_F(DockedBesideTheFirstOfTwo, TheLauncherComesBackInFrontOfAWindowMadeTopmostOverIt) {
     const std::string alone = TempDir() + "/alone.png";
     ASSERT_TRUE(Screenshot(alone));
-    const Rect launcher = VisibleWindow("")->rect;
+    const Rect launcher = VisibleWindow(kLauncher)->rect;
     // The second window comes over the launcher, top-most: the launcher follows it, the
     // frontmost IM window, and must show whole in front of it.
     standIn_.Command("move 1 400 150 450 350");
     standIn_.Command("topmost 1");
     ASSERT_TRUE(DocksBeside(standIn_.Windows().at(1).input, kFollow, true));
     const std::string covered = TempDir() + "/over.png";
-    const Rect now = VisibleWindow("")->rect;
+    const Rect now = VisibleWindow(kLauncher)->rect;
     EXPECT_TRUE(WaitUntil(
         [&] {
             return Screenshot(covered) &&

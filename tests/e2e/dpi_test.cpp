@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <regex>
+#include <sstream>
 #include <thread>
 
 namespace e2e {
@@ -59,7 +61,7 @@ class Dpi : public WineTest, public ::testing::WithParamInterface<int> {
 
 TEST_P(Dpi, FormsFollowTheirTwipsAndThePaletteKeepsItsSizeOnTheScreen) {
     FizzmoApp app;
-    const ProbeWindow launcher = WaitVisibleWindow("");
+    const ProbeWindow launcher = WaitVisibleWindow(kLauncher);
     EXPECT_EQ(Text(launcher.rect), Text({Pixels(1500, dpi()), Pixels(1500, dpi()),
                                          Pixels(780, dpi()), Pixels(765, dpi())}));
     const ProbeWindow palette = app.OpenPalette();
@@ -145,7 +147,7 @@ TEST_P(Dpi, PicturesAreNotPixelDoubled) {
 TEST_P(Dpi, ASavedPlaceStaysOnTheSamePixels) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "1500"}, {"Dpi", "96"}});
     FizzmoApp app;
-    const ProbeWindow launcher = WaitVisibleWindow("");
+    const ProbeWindow launcher = WaitVisibleWindow(kLauncher);
     EXPECT_EQ(launcher.rect.x, 200);
     EXPECT_EQ(launcher.rect.y, 100);
     app.ChooseMenuItem(FizzmoApp::kExit);
@@ -199,8 +201,52 @@ class MonitorScale : public WineTest {
 // Wine 8 knows per-monitor awareness but no second version of it: it tells the one as the other.
 TEST_F(MonitorScale, TheProgramScalesEachMonitorItself) {
     FizzmoApp app;
-    EXPECT_EQ(DpiProbe({"awareness", WaitVisibleWindow("").hwnd}).substr(0, 11), "awareness=2")
+    EXPECT_EQ(DpiProbe({"awareness", WaitVisibleWindow(kLauncher).hwnd}).substr(0, 11),
+              "awareness=2")
         << "per-monitor aware";
+}
+
+// The sizes of the icons a window of this title hands the window manager (Wine sets them as the
+// X window's _NET_WM_ICON), as "16x16 32x32".
+static std::string IconSizes(const std::string& title) {
+    const EnvVars x = WineEnv::Get().XEnvVars();
+    const CommandResult found =
+        RunCommand({"xdotool", "search", "--name", "^" + title + "$"}, x, 10s);
+    std::istringstream ids(found.out);
+    std::string id;
+    ids >> id;
+    const CommandResult icon = RunCommand({"xprop", "-id", id, "_NET_WM_ICON"}, x, 10s);
+    std::vector<std::string> sizes;
+    static const std::regex size(R"(Icon \((\d+) x (\d+)\))");
+    for (auto it = std::sregex_iterator(icon.out.begin(), icon.out.end(), size);
+         it != std::sregex_iterator(); ++it) {
+        sizes.push_back((*it)[1].str() + "x" + (*it)[2].str());
+    }
+    std::sort(sizes.begin(), sizes.end(), [](const std::string& a, const std::string& b) {
+        return std::stoi(a) < std::stoi(b);
+    });
+    std::string text;
+    for (const std::string& s : sizes) {
+        text += (text.empty() ? "" : " ") + s;
+    }
+    return text;
+}
+
+// The taskbar button and Alt+Tab show the icons drawn for the scale: 16 and 32 pixels at 100 %,
+// 24 and 48 at 150 %, 32 and 64 at 200 %, none stretched from another size.
+TEST_F(MonitorScale, TheLaunchersIconsAreThoseOfItsScale) {
+    FizzmoApp app;
+    const ProbeWindow launcher = WaitVisibleWindow(kLauncher);
+    EXPECT_EQ(IconSizes(kLauncher), "16x16 32x32");
+    MoveToScale(launcher, 144, {300, 200, 80, 80});
+    EXPECT_TRUE(WaitUntil([] { return IconSizes(kLauncher) == "24x24 48x48"; }, 5s, 200ms))
+        << IconSizes(kLauncher);
+    MoveToScale(launcher, 192, {300, 200, 110, 110});
+    EXPECT_TRUE(WaitUntil([] { return IconSizes(kLauncher) == "32x32 64x64"; }, 5s, 200ms))
+        << IconSizes(kLauncher);
+    MoveToScale(launcher, 96, {300, 200, 50, 50});
+    EXPECT_TRUE(WaitUntil([] { return IconSizes(kLauncher) == "16x16 32x32"; }, 5s, 200ms))
+        << IconSizes(kLauncher);
 }
 
 // At 150 % the launcher is 78 x 76 with its picture's frame 8 pixels in, its picture drawn
@@ -208,11 +254,11 @@ TEST_F(MonitorScale, TheProgramScalesEachMonitorItself) {
 // each scale, whatever size the system suggests.
 TEST_F(MonitorScale, TheLauncherIsDrawnAtEachScaleAndBackExactlyAsBefore) {
     FizzmoApp app;
-    const ProbeWindow launcher = WaitVisibleWindow("");
+    const ProbeWindow launcher = WaitVisibleWindow(kLauncher);
     const std::string before = TempDir() + "/before.png";
     Screenshot(before);
     MoveToScale(launcher, 144, {300, 200, 80, 80});
-    const ProbeWindow at144 = WaitVisibleWindow("");
+    const ProbeWindow at144 = WaitVisibleWindow(kLauncher);
     EXPECT_EQ(Text(at144.rect), "300,200 78x76");
     const std::string shot = TempDir() + "/at144.png";
     ScreenshotWhen(shot, [](const std::string& s) {
@@ -225,7 +271,7 @@ TEST_F(MonitorScale, TheLauncherIsDrawnAtEachScaleAndBackExactlyAsBefore) {
     ExpectTheFirstPictureScaledSmoothly(shot, {309, 209, 60, 60});
 
     MoveToScale(at144, 96, {300, 200, 50, 50});
-    EXPECT_EQ(Text(WaitVisibleWindow("").rect), "300,200 52x51");
+    EXPECT_EQ(Text(WaitVisibleWindow(kLauncher).rect), "300,200 52x51");
     const std::string after = TempDir() + "/after.png";
     EXPECT_TRUE(ScreenshotWhen(after, [&](const std::string& s) {
         return DifferingPixels({Crop(before, {100, 100, 52, 51}), Crop(s, {300, 200, 52, 51})}) ==

@@ -256,11 +256,11 @@ FizzmoApp::FizzmoApp(const Setup& setup)
 }
 
 void FizzmoApp::ChooseMenuItem(int index) {
-    ChooseLauncherMenuItem(WaitVisibleWindow("").rect, index);
+    ChooseLauncherMenuItem(WaitVisibleWindow(kLauncher).rect, index);
 }
 
 ProbeWindow FizzmoApp::OpenPalette() {
-    ClickCentre(WaitVisibleWindow("").rect);
+    ClickCentre(WaitVisibleWindow(kLauncher).rect);
     return WaitVisibleWindow("Smilies");
 }
 

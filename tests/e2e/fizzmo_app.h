@@ -13,6 +13,9 @@ namespace e2e {
 // $FIZZMO_WIN_BIN_DIR/<name>.exe: the Windows programs under test.
 std::string WindowsProgram(const std::string& name);
 
+// The launcher's title: no caption bar shows it, the taskbar button and Alt+Tab do.
+inline constexpr const char* kLauncher = "FizzmoLite";
+
 inline const std::string kSettingsKey =
     "HKCU\\Software\\VB and VBA Program Settings\\FizzmoLite\\Settings";
 // Removes every stored setting, then stores these (name -> text).
@@ -83,7 +86,8 @@ class FizzmoApp {
     // Right-clicks the launcher's picture and picks the item by its place.
     void ChooseMenuItem(int index);
     static constexpr int kStayOnTop = 0, kSendOnClick = 1, kStickToPM = 2, kKeepOpen = 3,
-                         kAnyWindow = 4, kAbout = 5, kExit = 6; // the separator is not counted
+                         kAnyWindow = 4, kStartWithWindows = 5, kAbout = 6,
+                         kExit = 7; // the separator is not counted
     // Clicks the launcher's picture and waits for the palette.
     ProbeWindow OpenPalette();
 

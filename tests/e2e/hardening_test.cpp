@@ -58,7 +58,7 @@ TEST(Hardening, GarbageSettingsLoadSoundlyAndExitWritesSoundText) {
     RegAddDword(kSettingsKey, "KeepOpen", 1);
     RegAddString("HKCU\\Software\\VB and VBA Program Settings\\FizzmoLite\\Other", "Mine", "x");
     FizzmoApp app;
-    const ProbeWindow launcher = WaitVisibleWindow("");
+    const ProbeWindow launcher = WaitVisibleWindow(kLauncher);
     EXPECT_EQ(launcher.rect.x, 7); // 100 twips
     EXPECT_EQ(launcher.rect.y, 7);
     EXPECT_FALSE(launcher.topmost);

@@ -137,7 +137,7 @@ TEST_F(Keyboard, TheHiddenKeysCountOnlyCharacterKeysWithEnterAmongThem) {
 TEST_F(Keyboard, HotKeyOpensBesideTheLauncherOnTheFirstPictureAndHidesAgain) {
     StandIn standIn({"600,100,500,400"});
     Start({{"SendOnCLick", "F"}, {"KeepOpen", "F"}});
-    const Rect launcher = WaitVisibleWindow("").rect;
+    const Rect launcher = WaitVisibleWindow(kLauncher).rect;
     ClickCentre(standIn.Windows().at(0).input); // the user is typing in the conversation
     ASSERT_TRUE(WaitUntil([&] { return standIn.Focus() == kConversationHasFocus; }, 5s));
     MouseMove(1000, 900); // the pointer over nothing of ours
@@ -171,7 +171,7 @@ TEST_F(Keyboard, HotKeyOpensBesideTheLauncherOnTheFirstPictureAndHidesAgain) {
 TEST_F(Keyboard, TheHotKeyAndEnterTypeTheFirstPictureWhereverThePointerRests) {
     StandIn standIn({"600,100,500,400"});
     Start({{"SendOnCLick", "F"}, {"KeepOpen", "F"}});
-    WaitVisibleWindow("");
+    WaitVisibleWindow(kLauncher);
     MouseMove(1000, 900);
     Key("ctrl+shift+F8");
     const Rect picture20 = Centre(Pictures(WaitVisibleWindow("Smilies"))[20]);
@@ -198,7 +198,7 @@ TEST_F(Keyboard, TheHotKeyAndEnterTypeTheFirstPictureWhereverThePointerRests) {
 TEST_F(Keyboard, AHotKeyFromTheSettingsOrHeldElsewhere) {
     {
         Start({{"HotKey", "Shift+F9"}});
-        WaitVisibleWindow("");
+        WaitVisibleWindow(kLauncher);
         MouseMove(1000, 900);
         Key("ctrl+shift+F8");
         std::this_thread::sleep_for(1s);
@@ -213,7 +213,7 @@ TEST_F(Keyboard, AHotKeyFromTheSettingsOrHeldElsewhere) {
     ASSERT_TRUE(WaitUntil([&] { return holder.Stdout().find("held") != std::string::npos; }, 30s));
     StandIn standIn({"600,100,500,400"});
     Start({{"SendOnCLick", "F"}, {"KeepOpen", "F"}});
-    WaitVisibleWindow("");
+    WaitVisibleWindow(kLauncher);
     Key("ctrl+shift+F8");
     EXPECT_TRUE(
         WaitUntil([&] { return holder.Stdout().find("pressed") != std::string::npos; }, 5s));
@@ -229,7 +229,7 @@ TEST_F(Keyboard, OddHotKeyValuesNeverTakeTheDefault) {
         ResetSettings(settings_);
         StoreSettingOfType("HotKey", type, data);
         app_.emplace(FizzmoApp::Setup{true, TestCodesFile()});
-        WaitVisibleWindow("");
+        WaitVisibleWindow(kLauncher);
         MouseMove(1000, 900);
     };
     const std::vector<std::pair<std::string, std::string>> noKey = {

@@ -21,23 +21,24 @@ std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<st
 TEST(Launcher, StartsAtItsSavedPlaceOnTopAndLooksRight) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "2250"}});
     FizzmoApp app;
-    const ProbeWindow launcher = WaitVisibleWindow("");
+    const ProbeWindow launcher = WaitVisibleWindow(kLauncher);
     ExpectAt(launcher.rect, 200, 150);
-    EXPECT_TRUE(WaitUntil([&] { return WaitVisibleWindow("").topmost; }, 5s, 100ms));
+    EXPECT_TRUE(WaitUntil([&] { return WaitVisibleWindow(kLauncher).topmost; }, 5s, 100ms));
     Screenshot(TempDir() + "/launcher.png");
 }
 
 TEST(Launcher, DraggedByItsRim) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "3000"}});
     FizzmoApp app;
-    const Rect before = WaitVisibleWindow("").rect;
+    const Rect before = WaitVisibleWindow(kLauncher).rect;
     RunCommand({"xdotool", "mousemove", std::to_string(before.x + 2), std::to_string(before.y + 2),
                 "mousedown", "1", "sleep", "0.3", "mousemove", std::to_string(before.x + 152),
                 std::to_string(before.y + 82), "sleep", "0.3", "mouseup", "1"},
                WineEnv::Get().XEnvVars(), 10s);
     std::optional<ProbeWindow> after;
     EXPECT_TRUE(WaitUntil(
-        [&] { return (after = VisibleWindow("")) && after->rect.x == before.x + 150; }, 5s, 100ms));
+        [&] { return (after = VisibleWindow(kLauncher)) && after->rect.x == before.x + 150; }, 5s,
+        100ms));
     ASSERT_TRUE(after);
     ExpectAt(after->rect, before.x + 150, before.y + 80);
     EXPECT_FALSE(VisibleWindow("Smilies")) << "a drag by the rim is no click on the picture";
@@ -81,7 +82,7 @@ void ExpectToolTipBelow(const ProbeWindow& tip, const Rect& pointer, const std::
 TEST(ToolTip, ShowsBelowThePointerOverAPictureAndGoesWhenThePointerLeavesOrAButtonIsPressed) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "2250"}});
     FizzmoApp app;
-    const Rect launcher = Centre(WaitVisibleWindow("").rect);
+    const Rect launcher = Centre(WaitVisibleWindow(kLauncher).rect);
     MouseMove(launcher.x, launcher.y);
     std::optional<ProbeWindow> tip = WaitToolTip("Click to see the list of smilies.");
     ASSERT_TRUE(tip) << "no tooltip over the launcher";
@@ -142,7 +143,7 @@ TEST(Palette, KeepOpenStaysForTheNextClickAndNoEnterWithoutSendOnClick) {
 TEST(Menu, TogglesSwitchesAndExitSavesThem) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "4500"}, {"top", "3000"}});
     FizzmoApp app;
-    const Rect launcher = WaitVisibleWindow("").rect;
+    const Rect launcher = WaitVisibleWindow(kLauncher).rect;
     ClickCentre(launcher, 3);
     const std::optional<ProbeWindow> menu = WaitWindowOfClass("#32768");
     ASSERT_TRUE(menu);
@@ -152,7 +153,7 @@ TEST(Menu, TogglesSwitchesAndExitSavesThem) {
     Key("Escape");
 
     app.ChooseMenuItem(FizzmoApp::kStayOnTop);
-    EXPECT_TRUE(WaitUntil([&] { return !WaitVisibleWindow("").topmost; }, 5s, 100ms));
+    EXPECT_TRUE(WaitUntil([&] { return !WaitVisibleWindow(kLauncher).topmost; }, 5s, 100ms));
     app.ChooseMenuItem(FizzmoApp::kKeepOpen);
     app.ChooseMenuItem(FizzmoApp::kExit);
     EXPECT_EQ(app.Process().Wait(15s), 0);
@@ -164,10 +165,38 @@ TEST(Menu, TogglesSwitchesAndExitSavesThem) {
     }
 }
 
+TEST(Menu, StartWithWindowsPointsTheRunEntryHereAndRemovesIt) {
+    static const std::string run = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    // Left behind, the entry would start the program with the prefix's next session.
+    struct Cleanup {
+        ~Cleanup() { RegDeleteValue(run, "FizzmoLite"); }
+    } cleanup;
+    RegAddString(run, "FizzmoLite", "C:\\Old Place\\FizzmoLite.exe"); // the folder was moved
+    RegAddString(run, "Other", "other.exe");
+    ResetSettings({{"StickToPM", "F"}, {"Left", "4500"}, {"top", "3000"}});
+    FizzmoApp app;
+    const std::string here = "\"" + ToWinePath(TempDir() + "/app/FizzmoLite.exe") + "\"";
+    app.ChooseMenuItem(FizzmoApp::kStartWithWindows);
+    EXPECT_TRUE(WaitUntil([&] { return RegQuery(run, "FizzmoLite") == here; }, 5s, 100ms))
+        << RegQuery(run, "FizzmoLite").value_or("(none)") << " is not " << here;
+    app.ChooseMenuItem(FizzmoApp::kStartWithWindows);
+    EXPECT_TRUE(WaitUntil([&] { return !RegQuery(run, "FizzmoLite"); }, 5s, 100ms))
+        << "chosen again, the entry stays";
+    EXPECT_EQ(RegQuery(run, "Other"), "other.exe");
+    RegDeleteValue(run, "Other");
+    app.ChooseMenuItem(FizzmoApp::kExit);
+    EXPECT_EQ(app.Process().Wait(15s), 0);
+    // It is the system's setting, not one of the options saved at exit.
+    EXPECT_FALSE(RegQuery(run, "FizzmoLite"));
+    for (const char* name : {"StartWithWindows", "Start With Windows", "Run"}) {
+        EXPECT_FALSE(Setting(name)) << name;
+    }
+}
+
 TEST(Menu, HiddenButtonKeysEndTheProgramLikeExit) {
     ResetSettings({{"StickToPM", "F"}, {"KeepOpen", "F"}, {"Left", "4500"}, {"top", "3000"}});
     FizzmoApp app;
-    const Rect launcher = WaitVisibleWindow("").rect;
+    const Rect launcher = WaitVisibleWindow(kLauncher).rect;
     Click(launcher.x + 2, launcher.y + 2); // on the rim: activates it without opening the palette
     Key("Return space");
     EXPECT_TRUE(app.Process().Running()) << "Enter or Space alone must not end the program";
@@ -184,7 +213,7 @@ TEST(StartUp, WithoutTheCodeFileTellsAndEndsLeavingTheSettingsAlone) {
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, "Fizzmo Lite");
     EXPECT_TRUE(box->Child("Static", "A required file, code.dll is not found."));
-    EXPECT_FALSE(VisibleWindow(""));
+    EXPECT_FALSE(VisibleWindow(kLauncher));
     Key("Return");
     EXPECT_GE(app.Process().Wait(15s), 0);
     EXPECT_EQ(Setting("StayOnTop"), "T");

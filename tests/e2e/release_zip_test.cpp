@@ -38,11 +38,11 @@ TEST(ReleaseZip, UnzippedItChecksCodesAndTypesAnEmoticon) {
     ResetSettings({{"StickToPM", "F"}, {"KeepOpen", "F"}, {"Left", "1500"}, {"top", "1500"}});
     StandIn standIn({"400,300,500,400"});
     WineProcess app = WineProcess::Start(folder + "/FizzmoLite.exe", {}, folder);
-    ClickCentre(WaitVisibleWindow("").rect);
+    ClickCentre(WaitVisibleWindow(kLauncher).rect);
     ClickCentre(Pictures(WaitVisibleWindow("Smilies"))[3]);
     EXPECT_TRUE(WaitUntil([&] { return standIn.Received().size() >= 3; }, 5s));
     EXPECT_EQ(standIn.Received(), Expected(":D", true));
-    ChooseLauncherMenuItem(WaitVisibleWindow("").rect, FizzmoApp::kExit);
+    ChooseLauncherMenuItem(WaitVisibleWindow(kLauncher).rect, FizzmoApp::kExit);
     EXPECT_EQ(app.Wait(15s), 0);
     EXPECT_EQ(Setting("Left"), "1500");
 }

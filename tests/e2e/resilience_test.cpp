@@ -69,17 +69,18 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& lines)
 TEST(SessionEnd, SavesWhatTheUserChangedAndEndsTheProgram) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "3000"}});
     FizzmoApp app;
-    const Rect before = WaitVisibleWindow("").rect;
+    const Rect before = WaitVisibleWindow(kLauncher).rect;
     app.ChooseMenuItem(FizzmoApp::kStayOnTop);
-    ASSERT_TRUE(WaitUntil([&] { return !WaitVisibleWindow("").topmost; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return !WaitVisibleWindow(kLauncher).topmost; }, 5s, 100ms));
     DragRim(before, before.x + 152, before.y + 82);
-    ASSERT_TRUE(WaitUntil([&] { return VisibleWindow("")->rect.x == before.x + 150; }, 5s, 100ms));
+    ASSERT_TRUE(
+        WaitUntil([&] { return VisibleWindow(kLauncher)->rect.x == before.x + 150; }, 5s, 100ms));
 
     const std::string wineboot =
         WineEnv::Get().WineEnvVars().at("WINEPREFIX") + "/drive_c/windows/system32/wineboot.exe";
     EXPECT_EQ(RunWine(wineboot, {"--end-session"}, 60s), 0);
     EXPECT_TRUE(WaitUntil([&] { return !app.Process().Running(); }, 15s, 100ms));
-    EXPECT_FALSE(VisibleWindow(""));
+    EXPECT_FALSE(VisibleWindow(kLauncher));
     EXPECT_EQ(Setting("StayOnTop"), "F");
     EXPECT_EQ(Setting("SendOnCLick"), "T");
     EXPECT_EQ(Setting("Left"), std::to_string((before.x + 150) * 15));
@@ -92,7 +93,7 @@ TEST(SessionEnd, EndsAtOnceFromTheMenuTheAboutBoxOrADrag) {
         SCOPED_TRACE(inside);
         ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "3000"}});
         FizzmoApp app;
-        const ProbeWindow launcher = WaitVisibleWindow("");
+        const ProbeWindow launcher = WaitVisibleWindow(kLauncher);
         app.ChooseMenuItem(FizzmoApp::kSendOnClick); // off, in memory only
         ASSERT_TRUE(WaitUntil([] { return !MenuIsOpen(); }, 5s, 100ms));
         Rect place = launcher.rect;
@@ -108,7 +109,7 @@ TEST(SessionEnd, EndsAtOnceFromTheMenuTheAboutBoxOrADrag) {
                         std::to_string(place.y + 2), "mousedown", "1", "sleep", "0.3", "mousemove",
                         std::to_string(place.x + 62), std::to_string(place.y + 42), "sleep", "0.5"},
                        WineEnv::Get().XEnvVars(), 10s);
-            place = WaitVisibleWindow("").rect;
+            place = WaitVisibleWindow(kLauncher).rect;
         }
         EndSession(launcher);
         EXPECT_TRUE(WaitUntil([&] { return !app.Process().Running(); }, 5s, 100ms));
@@ -131,7 +132,7 @@ TEST(HungMessenger, ClicksTypeNothingNowOrLaterAndTheProgramKeepsAnswering) {
         {{"StickToPM", "F"}, {"Left", std::to_string((1280 - 52) * 15)}, {"top", "1500"}});
     StandIn standIn({"400,300,500,400"});
     FizzmoApp app(FizzmoApp::Setup{true, kShortCodes});
-    const Rect launcher = WaitVisibleWindow("").rect;
+    const Rect launcher = WaitVisibleWindow(kLauncher).rect;
     const std::vector<Rect> pictures = Pictures(app.OpenPalette());
     const auto hang = 8s;
     standIn.Hang(hang);
@@ -182,12 +183,12 @@ TEST(HungMessenger, StoppingInTheMiddleOfACodeEndsItThere) {
 TEST(SecondStart, CallsUpTheFirstLauncherAndLeavesTheSettingsAlone) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "3000"}, {"top", "3000"}});
     FizzmoApp app;
-    const Rect before = WaitVisibleWindow("").rect;
+    const Rect before = WaitVisibleWindow(kLauncher).rect;
     app.ChooseMenuItem(FizzmoApp::kStayOnTop); // changed in memory, not yet saved
-    ASSERT_TRUE(WaitUntil([&] { return !WaitVisibleWindow("").topmost; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return !WaitVisibleWindow(kLauncher).topmost; }, 5s, 100ms));
     // Dragged so far right that only its last 3 pixels show.
     DragRim(before, 1279, before.y + 2);
-    ASSERT_TRUE(WaitUntil([&] { return VisibleWindow("")->rect.x == 1277; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindow(kLauncher)->rect.x == 1277; }, 5s, 100ms));
 
     WineProcess second = WineProcess::Start(TempDir() + "/app/FizzmoLite.exe", {}, TempDir());
     EXPECT_EQ(second.Wait(15s), 0);
@@ -222,7 +223,7 @@ TEST(SecondStart, WhileTheAboutBoxIsOpenLeavesTheKeysWithTheBox) {
     EXPECT_EQ(second.Wait(15s), 0);
     std::this_thread::sleep_for(1500ms); // the first has answered the call by now
     EXPECT_TRUE(aboutInFront());
-    EXPECT_FALSE(WaitVisibleWindow("").foreground);
+    EXPECT_FALSE(WaitVisibleWindow(kLauncher).foreground);
     Key("Escape");
     EXPECT_TRUE(WaitWindowHidden(kAbout)) << "Escape did not close the box";
     app.ChooseMenuItem(FizzmoApp::kExit);
@@ -237,7 +238,7 @@ TEST(SecondStart, WhileTheMissingCodeFileMessageIsUpShowsNoLauncher) {
     WineProcess second = WineProcess::Start(TempDir() + "/app/FizzmoLite.exe", {}, TempDir());
     EXPECT_EQ(second.Wait(15s), 0);
     std::this_thread::sleep_for(1500ms); // the first has answered the call by now
-    EXPECT_FALSE(VisibleWindow(""));
+    EXPECT_FALSE(VisibleWindow(kLauncher));
     const std::optional<ProbeWindow> message = WaitWindowOfClass("#32770");
     ASSERT_TRUE(message);
     EXPECT_TRUE(message->foreground);
@@ -290,28 +291,28 @@ TEST(OffScreen, DockingLeavesTheLauncherInReachWhenTheIMWindowIsOffTheScreenOrMi
     // Beside the IM window's bottom-right corner.
     ASSERT_TRUE(WaitUntil(
         [&] {
-            const auto l = VisibleWindow("");
+            const auto l = VisibleWindow(kLauncher);
             return l && l->rect.x == 900 && l->rect.y == 700 - 51;
         },
         5s, 100ms));
     standIn.Command("move 0 -4509 -4760 500 400");
     std::this_thread::sleep_for(2500ms); // two docking ticks
-    EXPECT_EQ(VisibleWindow("")->rect.x, 900);
-    EXPECT_EQ(VisibleWindow("")->rect.y, 649);
+    EXPECT_EQ(VisibleWindow(kLauncher)->rect.x, 900);
+    EXPECT_EQ(VisibleWindow(kLauncher)->rect.y, 649);
 
     standIn.Command("move 0 300 200 500 400");
-    ASSERT_TRUE(WaitUntil([&] { return VisibleWindow("")->rect.x == 800; }, 5s, 100ms));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindow(kLauncher)->rect.x == 800; }, 5s, 100ms));
     standIn.Command("minimize 0");
     std::this_thread::sleep_for(2500ms);
-    EXPECT_EQ(VisibleWindow("")->rect.x, 800);
-    EXPECT_EQ(VisibleWindow("")->rect.y, 600 - 51);
+    EXPECT_EQ(VisibleWindow(kLauncher)->rect.x, 800);
+    EXPECT_EQ(VisibleWindow(kLauncher)->rect.y, 600 - 51);
 }
 
 TEST(OffScreen, LauncherSavedAlmostOffTheScreenStartsWhollyOnIt) {
     // Only 3 x 3 pixels of it would show in the bottom-right corner.
     ResetSettings({{"StickToPM", "F"}, {"Left", "19155"}, {"top", "15315"}});
     FizzmoApp app;
-    const Rect r = WaitVisibleWindow("").rect;
+    const Rect r = WaitVisibleWindow(kLauncher).rect;
     EXPECT_EQ(r.x, 1280 - 52);
     EXPECT_EQ(r.y, 1024 - 51);
 }

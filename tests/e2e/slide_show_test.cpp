@@ -122,7 +122,7 @@ TEST_F(SlideShow, TheKeysReachTheTextBoxWhenThePaletteComesBack) {
     ResetSettings({{"StickToPM", "F"}, {"Left", "18420"}, {"top", "3000"}});
     FizzmoApp app;
     ClickCentre(app.OpenPalette().Child("Edit").value().rect); // the focus in the text box
-    const Rect launcher = WaitVisibleWindow("").rect;
+    const Rect launcher = WaitVisibleWindow(kLauncher).rect;
     Click(launcher.x + 2, launcher.y + 2); // the launcher's rim: the palette hides
     EXPECT_TRUE(WaitWindowHidden("Smilies"));
     app.OpenPalette();

@@ -19,7 +19,7 @@ void ExpectInsideTheWorkArea(const Rect& r, const char* what) {
 TEST(SmallScreen, LauncherPaletteAndAboutBoxStayInTheWorkArea) {
     ResetSettings(); // Stick To PM on: the launcher starts at its design place, 318, 176
     FizzmoApp app;
-    const Rect launcher = WaitVisibleWindow("").rect;
+    const Rect launcher = WaitVisibleWindow(kLauncher).rect;
     EXPECT_EQ(launcher.x, kWorkWidth - 52);
     EXPECT_EQ(launcher.y, kWorkHeight - 51);
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "fake_auto_start.h"
 #include "fake_file_system.h"
 #include "fake_settings_store.h"
 #include "fake_toolkit.h"
@@ -12,7 +13,8 @@ struct World {
     FakeToolkit toolkit;
     FakeFileSystem files;
     Windows1252 codePage;
-    Program program{Ports{windows, store, toolkit, files, codePage}};
+    FakeAutoStart autoStart;
+    Program program{Ports{windows, store, toolkit, files, codePage, autoStart}};
 
     World() {
         files.AddFile("codes.dll", ":)\r\n:(\r\nhappy\r\n");

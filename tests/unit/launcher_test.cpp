@@ -12,11 +12,12 @@ TEST(Launcher, StartUpRunsInOrderAndShowsTheLauncher) {
     EXPECT_EQ(w.toolkit.calls, (std::vector<std::string>{
                                    "Create frmMain",
                                    "Picture frmMain.1(0) 101",
-                                   "Check frmMain.5(0) on",  // Stay On Top
-                                   "Check frmMain.7(0) on",  // Stick To PM
-                                   "Check frmMain.6(0) on",  // SendOnClick
-                                   "Check frmMain.8(0) on",  // Keep Open
-                                   "Check frmMain.9(0) off", // Type Into Any Window
+                                   "Check frmMain.5(0) on",   // Stay On Top
+                                   "Check frmMain.7(0) on",   // Stick To PM
+                                   "Check frmMain.6(0) on",   // SendOnClick
+                                   "Check frmMain.8(0) on",   // Keep Open
+                                   "Check frmMain.9(0) off",  // Type Into Any Window
+                                   "Check frmMain.10(0) off", // Start With Windows
                                    "RegisterHotKey frmMain 1",
                                    "Show frmMain owner frmMain",
                                }));
@@ -262,7 +263,8 @@ TEST(Launcher, RightPressOnPicturePopsUpTheMenuAtThePicturePoint) {
     w.toolkit.menuChoice = mnuKeepOpen;
     w.program.Dispatch(FormId::Main,
                        FormEvent{EventKind::MouseDown, Image1, 0, kRightButton, 0, 10, 20});
-    EXPECT_EQ(w.toolkit.calls.front(), "Popup frmMain 10,20");
+    EXPECT_EQ(w.toolkit.CallsStartingWith("Popup"),
+              (std::vector<std::string>{"Popup frmMain 10,20"}));
     EXPECT_EQ(w.program.Options.KeepOpen, VbFalse);
     // A left press on the picture neither drags nor pops up; a right press on the rim does
     // nothing; a left press on the rim drags.

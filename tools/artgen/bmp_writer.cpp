@@ -178,6 +178,48 @@ Bytes Icon8(const Canvas& image, const std::vector<bool>& opaque, const Palette&
     return IconFile(1, image, data, 0, 1, 8); // 256 colours are written as 0; planes 1, 8 bpp
 }
 
+Bytes IconBmp32(const RgbImage& image, const std::vector<std::uint8_t>& alpha) {
+    const auto colourBytes = static_cast<std::uint32_t>(4 * image.width * image.height);
+    const auto andBytes = static_cast<std::uint32_t>(Stride(image.width, 1) * image.height);
+    Bytes b;
+    InfoHeader(b, image.width, image.height * 2, 32, colourBytes + andBytes, 0);
+    std::vector<bool> opaque(alpha.size());
+    for (std::size_t i = 0; i < alpha.size(); ++i)
+        opaque[i] = alpha[i] >= 128;
+    for (int y = image.height - 1; y >= 0; --y)
+        for (int x = 0; x < image.width; ++x) {
+            const Rgb p = image.at(x, y);
+            u8(b, p.b);
+            u8(b, p.g);
+            u8(b, p.r);
+            u8(b, alpha[static_cast<std::size_t>(y) * image.width + x]);
+        }
+    MaskRows(b, image.width, image.height, opaque);
+    return b;
+}
+
+Bytes MultiIcon(const std::vector<IconEntry>& images) {
+    Bytes b;
+    u16(b, 0);
+    u16(b, 1); // an icon
+    u16(b, static_cast<unsigned>(images.size()));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    for (const IconEntry& image : images) {
+        u8(b, static_cast<unsigned>(image.side & 0xFF)); // 256 is written as 0
+        u8(b, static_cast<unsigned>(image.side & 0xFF));
+        u8(b, 0); // no colour table
+        u8(b, 0);
+        u16(b, 1);  // planes
+        u16(b, 32); // bits per pixel
+        u32(b, static_cast<std::uint32_t>(image.data.size()));
+        u32(b, offset);
+        offset += static_cast<std::uint32_t>(image.data.size());
+    }
+    for (const IconEntry& image : images)
+        b.insert(b.end(), image.data.begin(), image.data.end());
+    return b;
+}
+
 Bytes Cursor4(const Canvas& image, const std::vector<bool>& opaque,
               const std::array<Rgb, 16>& palette, int hotX, int hotY) {
     const Bytes data = IconImage(image, opaque, palette.data(), 16, 4);

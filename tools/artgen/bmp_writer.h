@@ -19,6 +19,17 @@ Bytes Bmp24(const RgbImage& image);
 // `opaque` entry is false are transparent (mask 1, colour black).
 Bytes Icon8(const Canvas& image, const std::vector<bool>& opaque, const Palette& palette);
 
+// An icon image of 32 bits per pixel with alpha (alpha: a byte a pixel, top-down), and the AND
+// mask systems before Windows XP draw it with: pixels less than half opaque are left out.
+Bytes IconBmp32(const RgbImage& image, const std::vector<std::uint8_t>& alpha);
+// One image of an icon of several sizes: 32-bit (IconBmp32) or, at 256 pixels, a PNG file.
+struct IconEntry {
+    int side = 0;
+    Bytes data;
+};
+// An icon (.ico) holding the images in this order.
+Bytes MultiIcon(const std::vector<IconEntry>& images);
+
 // A cursor (.cur) with one image of 4 bits per pixel (16 colours) and its AND mask,
 // hot spot in the directory entry. Colour indices must be below 16.
 Bytes Cursor4(const Canvas& image, const std::vector<bool>& opaque,

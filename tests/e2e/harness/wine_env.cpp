@@ -163,6 +163,10 @@ bool RegDeleteKey(const std::string& key) {
     return Reg({"delete", key, "/f"}).exitCode == 0;
 }
 
+bool RegDeleteValue(const std::string& key, const std::string& valueName) {
+    return Reg({"delete", key, "/v", valueName, "/f"}).exitCode == 0;
+}
+
 void RegAddString(const std::string& key, const std::string& valueName, const std::string& data) {
     RegAdd({"add", key, "/v", valueName, "/t", "REG_SZ", "/d", data, "/f"});
 }

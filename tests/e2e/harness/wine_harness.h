@@ -112,6 +112,7 @@ std::string ToWinePath(const std::string& linuxAbsPath);
 // The data as reg.exe prints it, or nullopt when the key or the value is missing.
 std::optional<std::string> RegQuery(const std::string& key, const std::string& valueName);
 bool RegDeleteKey(const std::string& key); // and all below it
+bool RegDeleteValue(const std::string& key, const std::string& valueName);
 void RegAddString(const std::string& key, const std::string& valueName, const std::string& data);
 void RegAddDword(const std::string& key, const std::string& valueName, std::uint32_t data);
 

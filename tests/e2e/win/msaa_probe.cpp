@@ -17,7 +17,7 @@
 //                                    reader polls: "cycles=N failed=F ms=T" (progress each 1000)
 //   msaa_probe modules TITLE         the DLLs loaded in the process that owns the form's window,
 //                                    "module NAME" a line, NAME in lower case
-// TITLE "" is the launcher, the visible form window without a title. Names are written in UTF-8.
+// TITLE is a visible form window's title. Names are written in UTF-8.
 #include <windows.h>
 
 #include <oleacc.h>
