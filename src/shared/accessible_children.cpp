@@ -39,6 +39,60 @@ std::vector<AccessibleChild> AccessibleChildrenOf(const FormDesign& design) {
     return children;
 }
 
+AccessibleState StateOf(const ControlDesign& control, const AccessibleFacts& facts) {
+    AccessibleState state;
+    state.invisible = !facts.formVisible || !facts.controlVisible;
+    state.unavailable = !facts.formEnabled;
+    switch (RoleOf(control)) {
+    case AccessibleRole::ListItem:
+        state.focusable = state.selectable = true;
+        state.selected = facts.highlighted;
+        state.focused = facts.highlighted && facts.formForeground;
+        break;
+    case AccessibleRole::StaticText:
+        state.readOnly = true;
+        break;
+    case AccessibleRole::PushButton:
+        state.focusable = true;
+        state.focused = facts.hasFocus;
+        break;
+    default:
+        break;
+    }
+    return state;
+}
+
+std::string NameOf(const ControlDesign& control, const std::string& shownText,
+                   const std::string& toolTip) {
+    if (!control.accessibleName.empty()) {
+        return control.accessibleName;
+    }
+    const bool showsText =
+        control.kind == ControlKind::CommandButton || control.kind == ControlKind::Label;
+    return showsText ? shownText : toolTip;
+}
+
+std::string DefaultActionOf(const ControlDesign& control) {
+    if (control.defaultAction.empty() && control.kind == ControlKind::CommandButton) {
+        return "Press";
+    }
+    return control.defaultAction;
+}
+
+std::optional<ControlRef> DefaultActionClick(const ControlDesign& control) {
+    if (DefaultActionOf(control).empty()) {
+        return std::nullopt;
+    }
+    return ControlRef{control.id, control.index};
+}
+
+std::optional<ControlRef> DefaultActionClick(const FormDesign& form) {
+    if (form.defaultActionControl == 0 || form.defaultAction.empty()) {
+        return std::nullopt;
+    }
+    return ControlRef{form.defaultActionControl, 0};
+}
+
 int ChildIdOf(const std::vector<AccessibleChild>& children, int control, int index) {
     for (std::size_t i = 0; i < children.size(); ++i) {
         if (children[i].control == control && children[i].index == index) {

@@ -3,576 +3,279 @@
 // accessible children, from the portable core) and hands the windowed ones' own objects out.
 #include "form_accessible.h"
 
-#include "com_libraries.h"
+#include "accessible_codes.h"
+#include "delegating_accessible.h"
 #include "form_window.h"
-#include "wide_text.h"
 
-#include <oleacc.h>
-
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
-BSTR ToBstr(const ComLibraries& com, const std::string& utf8) {
-    const std::wstring text = Wide(utf8);
-    return com.SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-}
-
-LONG RoleCode(AccessibleRole role) {
-    switch (role) {
-    case AccessibleRole::List:
-        return ROLE_SYSTEM_LIST;
-    case AccessibleRole::ListItem:
-        return ROLE_SYSTEM_LISTITEM;
-    case AccessibleRole::PushButton:
-        return ROLE_SYSTEM_PUSHBUTTON;
-    case AccessibleRole::StaticText:
-        return ROLE_SYSTEM_STATICTEXT;
-    default:
-        return ROLE_SYSTEM_CLIENT;
-    }
-}
-
-std::optional<AccessibleDirection> DirectionOf(long navDir) {
-    switch (navDir) {
-    case NAVDIR_UP:
-        return AccessibleDirection::Up;
-    case NAVDIR_DOWN:
-        return AccessibleDirection::Down;
-    case NAVDIR_LEFT:
-        return AccessibleDirection::Left;
-    case NAVDIR_RIGHT:
-        return AccessibleDirection::Right;
-    case NAVDIR_NEXT:
-        return AccessibleDirection::Next;
-    case NAVDIR_PREVIOUS:
-        return AccessibleDirection::Previous;
-    case NAVDIR_FIRSTCHILD:
-        return AccessibleDirection::FirstChild;
-    case NAVDIR_LASTCHILD:
-        return AccessibleDirection::LastChild;
-    default:
-        return std::nullopt;
-    }
-}
-
-// A text box's or button's client object says what it is (text, push button) and holds its
-// text; the window object around it says only "window".
-constexpr DWORD kWindowedObject = static_cast<DWORD>(OBJID_CLIENT);
-
-void SetChild(VARIANT* out, long childId) {
-    out->vt = VT_I4;
-    out->lVal = childId;
+AccessibleFacts FactsOf(const FormWindow& form, const FormControl& c) {
+    const HWND window = form.Handle();
+    return {.formVisible = IsWindowVisible(window) != FALSE,
+            .controlVisible = c.hwnd ? IsWindowVisible(c.hwnd) != FALSE : c.Shown(),
+            .formEnabled = IsWindowEnabled(window) != FALSE,
+            .formForeground = GetForegroundWindow() == window,
+            .highlighted = form.Highlighted() == &c,
+            .hasFocus = c.hwnd && GetFocus() == c.hwnd};
 }
 
 } // namespace
 
-class FormAccessible final : public IAccessible {
+class FormAccessible final : public DelegatingAccessible {
   public:
-    FormAccessible(const ComLibraries& com, HWND hwnd, IAccessible* standard)
-        : com_(com), hwnd_(hwnd), standard_(standard) {}
-    ~FormAccessible() { standard_->Release(); }
-
-    // The form's window is going: from now on every question is answered with an error, even
-    // if a new window should come to have the same handle.
-    void Disconnect() { hwnd_ = nullptr; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
-            *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) {
-            delete this;
-        }
-        return static_cast<ULONG>(left);
-    }
-
-    // IDispatch: screen readers call the interface itself.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        return E_NOTIMPL;
-    }
-
-    // IAccessible
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        if (!parent) {
-            return E_POINTER;
-        }
-        *parent = nullptr;
-        return Form() ? standard_->get_accParent(parent) : RPC_E_DISCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-        FormWindow* form = Form();
-        if (!form) {
-            return RPC_E_DISCONNECTED;
-        }
-        *count = static_cast<long>(form->AccessibleChildren().size());
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        *out = nullptr;
-        Target t = Resolve(child);
-        if (t.status != S_OK || t.self) {
-            return t.status != S_OK ? t.status : E_INVALIDARG;
-        }
-        if (!t.windowed) {
-            return S_FALSE; // a simple child: this object answers for it
-        }
-        return com_.AccessibleObjectFromWindow(t.windowed, kWindowedObject, IID_IDispatch,
-                                               reinterpret_cast<void**>(out));
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        *name = nullptr;
-        Target t = Resolve(child);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        if (t.self) {
-            const std::string& given = t.form->Design().accessibleName;
-            return given.empty() ? standard_->get_accName(child, name)
-                                 : (*name = ToBstr(com_, given), S_OK);
-        }
-        if (t.windowed) {
-            return Ask(t.windowed,
-                       [&](IAccessible* a, VARIANT self) { return a->get_accName(self, name); });
-        }
-        *name = ToBstr(com_, NameOf(*t.control));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        *value = nullptr;
-        Target t = Resolve(child);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        if (t.self) {
-            return standard_->get_accValue(child, value);
-        }
-        if (t.windowed) {
-            return Ask(t.windowed,
-                       [&](IAccessible* a, VARIANT self) { return a->get_accValue(self, value); });
-        }
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        *text = nullptr;
-        Target t = Resolve(child);
-        return t.status != S_OK ? t.status
-               : t.self         ? standard_->get_accDescription(child, text)
-                                : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!role) {
-            return E_POINTER;
-        }
-        com_.VariantInit(role);
-        Target t = Resolve(child);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        if (t.windowed) {
-            return Ask(t.windowed,
-                       [&](IAccessible* a, VARIANT self) { return a->get_accRole(self, role); });
-        }
-        role->vt = VT_I4;
-        role->lVal = RoleCode(t.self ? t.form->Design().accessibleRole : RoleOf(t.control->design));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (!state) {
-            return E_POINTER;
-        }
-        com_.VariantInit(state);
-        Target t = Resolve(child);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        if (t.self) {
-            return standard_->get_accState(child, state);
-        }
-        if (t.windowed) {
-            return Ask(t.windowed,
-                       [&](IAccessible* a, VARIANT self) { return a->get_accState(self, state); });
-        }
-        const FormControl& c = *t.control;
-        const bool shown =
-            IsWindowVisible(hwnd_) && (c.hwnd ? IsWindowVisible(c.hwnd) != FALSE : c.Shown());
-        long bits = (shown ? 0 : STATE_SYSTEM_INVISIBLE) |
-                    (IsWindowEnabled(hwnd_) ? 0 : STATE_SYSTEM_UNAVAILABLE);
-        switch (RoleOf(c.design)) {
-        case AccessibleRole::ListItem:
-            bits |= STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
-            if (t.form->Highlighted() == t.control) {
-                bits |= STATE_SYSTEM_SELECTED |
-                        (GetForegroundWindow() == hwnd_ ? STATE_SYSTEM_FOCUSED : 0);
-            }
-            break;
-        case AccessibleRole::StaticText:
-            bits |= STATE_SYSTEM_READONLY;
-            break;
-        case AccessibleRole::PushButton:
-            bits |= STATE_SYSTEM_FOCUSABLE |
-                    (c.hwnd && GetFocus() == c.hwnd ? STATE_SYSTEM_FOCUSED : 0);
-            break;
-        default:
-            break;
-        }
-        state->vt = VT_I4;
-        state->lVal = bits;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override {
-        *help = nullptr;
-        return S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long* topic) override {
-        *file = nullptr;
-        *topic = 0;
-        return S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-        *keys = nullptr;
-        Target t = Resolve(child);
-        return t.status != S_OK ? t.status
-               : t.self         ? standard_->get_accKeyboardShortcut(child, keys)
-                                : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-        if (!focus) {
-            return E_POINTER;
-        }
-        com_.VariantInit(focus);
-        FormWindow* form = Form();
-        if (!form) {
-            return RPC_E_DISCONNECTED;
-        }
-        if (GetForegroundWindow() != hwnd_) {
-            return S_FALSE;
-        }
-        // The highlight is where the user's keys act, whichever control holds the focus.
-        if (const int id = ChildId(*form, form->Highlighted())) {
-            SetChild(focus, id);
-        } else if (const int box = ChildId(*form, form->FindWindowed(GetFocus()))) {
-            return Answer(*form, box, focus);
-        } else {
-            SetChild(focus, CHILDID_SELF);
-        }
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        if (!selection) {
-            return E_POINTER;
-        }
-        com_.VariantInit(selection);
-        FormWindow* form = Form();
-        if (!form) {
-            return RPC_E_DISCONNECTED;
-        }
-        if (const int id = ChildId(*form, form->Highlighted())) {
-            SetChild(selection, id);
-            return S_OK;
-        }
-        return S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        *action = nullptr;
-        Target t = Resolve(child);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        if (t.windowed) {
-            return Ask(t.windowed, [&](IAccessible* a, VARIANT self) {
-                return a->get_accDefaultAction(self, action);
-            });
-        }
-        const std::string text =
-            t.self ? t.form->Design().defaultAction : ActionOf(t.control->design);
-        if (text.empty()) {
-            return t.self ? standard_->get_accDefaultAction(child, action) : S_FALSE;
-        }
-        *action = ToBstr(com_, text);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
-        Target t = Resolve(child);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        if (t.self || t.windowed || RoleOf(t.control->design) != AccessibleRole::ListItem ||
-            !(flags & (SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION))) {
-            return E_INVALIDARG;
-        }
-        // As the pointer resting on it: the one highlight moves there.
-        PostMessageA(hwnd_, kAccessibleHover, static_cast<WPARAM>(t.control->design.id),
-                     t.control->design.index);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
-                                          VARIANT child) override {
-        Target t = Resolve(child);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        if (t.self) {
-            return standard_->accLocation(left, top, width, height, child);
-        }
-        if (t.windowed) {
-            return Ask(t.windowed, [&](IAccessible* a, VARIANT self) {
-                return a->accLocation(left, top, width, height, self);
-            });
-        }
-        const PixelRect r = t.control->InForm();
-        POINT corner{r.Left, r.Top};
-        ClientToScreen(hwnd_, &corner);
-        *left = corner.x;
-        *top = corner.y;
-        *width = r.Right - r.Left;
-        *height = r.Bottom - r.Top;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(long navDir, VARIANT start, VARIANT* end) override {
-        if (!end) {
-            return E_POINTER;
-        }
-        com_.VariantInit(end);
-        Target t = Resolve(start);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        const std::optional<AccessibleDirection> direction = DirectionOf(navDir);
-        const bool intoChildren = direction == AccessibleDirection::FirstChild ||
-                                  direction == AccessibleDirection::LastChild;
-        if (!direction || (t.self && !intoChildren)) {
-            return standard_->accNavigate(navDir, start, end); // among the windows around it
-        }
-        const int to = NavigateChildren(t.form->AccessibleChildren(),
-                                        t.self ? kChildSelf : t.childId, *direction);
-        if (to == 0) {
-            return S_FALSE;
-        }
-        return Answer(*t.form, to, end);
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
-        if (!hit) {
-            return E_POINTER;
-        }
-        com_.VariantInit(hit);
-        FormWindow* form = Form();
-        if (!form) {
-            return RPC_E_DISCONNECTED;
-        }
-        POINT p{x, y};
-        ScreenToClient(hwnd_, &p);
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        if (!PtInRect(&client, p)) {
-            return S_FALSE;
-        }
-        for (const auto& c : form->Controls()) {
-            RECT r;
-            if (c->hwnd && IsWindowVisible(c->hwnd) && GetWindowRect(c->hwnd, &r) &&
-                PtInRect(&r, POINT{x, y})) {
-                if (const int id = ChildId(*form, c.get())) {
-                    return Answer(*form, id, hit);
-                }
-            }
-        }
-        const int id = ChildId(*form, form->HitTest(p));
-        SetChild(hit, id ? id : CHILDID_SELF);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        Target t = Resolve(child);
-        if (t.status != S_OK) {
-            return t.status;
-        }
-        if (t.windowed) {
-            return Ask(t.windowed,
-                       [&](IAccessible* a, VARIANT self) { return a->accDoDefaultAction(self); });
-        }
-        const FormDesign& d = t.form->Design();
-        const int control = t.self ? d.defaultActionControl : t.control->design.id;
-        const int index = t.self ? 0 : t.control->design.index;
-        const bool has = t.self ? d.defaultActionControl != 0 && !d.defaultAction.empty()
-                                : !ActionOf(t.control->design).empty();
-        if (!has) {
-            return t.self ? standard_->accDoDefaultAction(child) : DISP_E_MEMBERNOTFOUND;
-        }
-        // Typing into the messenger waits on it: never inside the screen reader's call.
-        PostMessageA(hwnd_, kAccessibleClick, static_cast<WPARAM>(control), index);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+    FormAccessible(const ComLibraries& com, HWND hwnd, ComPtr<IAccessible> standard)
+        : DelegatingAccessible(com, hwnd, std::move(standard)) {}
 
   private:
-    // What a child id stands for.
-    struct Target {
-        HRESULT status = S_OK;
-        FormWindow* form = nullptr;
-        bool self = false;
-        long childId = 0;
-        FormControl* control = nullptr; // windowless ones
-        HWND windowed = nullptr;        // windowed ones
-    };
-
     FormWindow* Form() const { return hwnd_ ? FormWindow::FromHandle(hwnd_) : nullptr; }
+
+    template <typename Answer> HRESULT WithForm(Answer answer) const {
+        FormWindow* form = Form();
+        return form ? answer(*form) : RPC_E_DISCONNECTED;
+    }
+
+    // Answers about a child id with the one of three it stands for: self for the client area,
+    // simple for a control this object answers for, own for a text box, whose own object knows.
+    template <typename Self, typename Simple, typename Own>
+    HRESULT Route(const VARIANT& child, Self self, Simple simple, Own own) const {
+        return WithForm([&](FormWindow& form) {
+            const auto& children = form.AccessibleChildren();
+            if (child.vt != VT_I4 || child.lVal < CHILDID_SELF ||
+                child.lVal > static_cast<long>(children.size())) {
+                return E_INVALIDARG;
+            }
+            if (child.lVal == CHILDID_SELF) {
+                return self(form);
+            }
+            const AccessibleChild& c = children[static_cast<std::size_t>(child.lVal - 1)];
+            FormControl* control = form.Find(c.control, c.index);
+            if (!control) {
+                return E_INVALIDARG;
+            }
+            return c.ownObject && control->hwnd ? own(form, control->hwnd) : simple(form, *control);
+        });
+    }
+
+    // As Route's self: the text the form's design gives, else the standard object's.
+    template <typename Question>
+    auto GivenOr(std::string FormDesign::*given, BSTR* out, Question question) const {
+        return [this, given, out, question](FormWindow& form) {
+            const std::string& text = form.Design().*given;
+            return text.empty() ? Standard(question)(form) : Text(text, out);
+        };
+    }
 
     // A child as the answer to a question: a text box's own object, or the child id.
     HRESULT Answer(FormWindow& form, int childId, VARIANT* out) const {
         const AccessibleChild& c = form.AccessibleChildren()[static_cast<std::size_t>(childId - 1)];
         const FormControl* control = form.Find(c.control, c.index);
-        if (c.ownObject && control && control->hwnd) {
-            IDispatch* object = nullptr;
-            const HRESULT found = com_.AccessibleObjectFromWindow(
-                control->hwnd, kWindowedObject, IID_IDispatch, reinterpret_cast<void**>(&object));
-            if (SUCCEEDED(found) && object) {
-                out->vt = VT_DISPATCH;
-                out->pdispVal = object;
-                return S_OK;
-            }
-            return FAILED(found) ? found : E_FAIL;
-        }
-        SetChild(out, childId);
-        return S_OK;
+        return PutChild(out, childId, c.ownObject && control ? control->hwnd : nullptr);
     }
 
     static int ChildId(FormWindow& form, const FormControl* c) {
         return c ? ChildIdOf(form.AccessibleChildren(), c->design.id, c->design.index) : 0;
     }
 
-    Target Resolve(const VARIANT& child) const {
-        Target t;
-        t.form = Form();
-        if (!t.form) {
-            t.status = RPC_E_DISCONNECTED;
-            return t;
+    HRESULT Post(UINT message, ControlRef control) const {
+        PostMessageA(hwnd_, message, static_cast<WPARAM>(control.id), control.index);
+        return S_OK;
+    }
+
+  public:
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        const auto parentOf = [&](FormWindow&) { return standard_->get_accParent(parent); };
+        return Cleared(parent) ? WithForm(parentOf) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+        const auto countIn = [&](FormWindow& form) {
+            *count = static_cast<long>(form.AccessibleChildren().size());
+            return S_OK;
+        };
+        return Cleared(count) ? WithForm(countIn) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        const auto own = [&](FormWindow&, HWND box) {
+            return com_.AccessibleObjectFromWindow(box, kOwnObject, IID_IDispatch,
+                                                   reinterpret_cast<void**>(out));
+        };
+        // A simple child has no object: this one answers for it.
+        return Cleared(out) ? Route(child, Returns(E_INVALIDARG), Returns(S_FALSE), own)
+                            : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        const auto ask = Getter(&IAccessible::get_accName, name);
+        const auto simple = [&](FormWindow&, FormControl& c) {
+            const std::string shown = c.hwnd ? WindowTextOf(c.hwnd) : c.text;
+            return Text(NameOf(c.design, shown, c.toolTipText), name);
+        };
+        const auto self = GivenOr(&FormDesign::accessibleName, name, ask);
+        return Cleared(name) ? Route(child, self, simple, Ask(ask)) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        const auto ask = Getter(&IAccessible::get_accValue, value);
+        const auto none = Returns(DISP_E_MEMBERNOTFOUND);
+        return Cleared(value) ? Route(child, Standard(ask), none, Ask(ask)) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        const auto ask = Getter(&IAccessible::get_accDescription, text);
+        const auto none = Returns(S_FALSE);
+        return Cleared(text) ? Route(child, Standard(ask), none, none) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        const auto ask = Getter(&IAccessible::get_accRole, role);
+        const auto self = [&](FormWindow& form) {
+            return PutLong(role, RoleCode(form.Design().accessibleRole));
+        };
+        const auto simple = [&](FormWindow&, FormControl& c) {
+            return PutLong(role, RoleCode(RoleOf(c.design)));
+        };
+        return Cleared(role) ? Route(child, self, simple, Ask(ask)) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        const auto ask = Getter(&IAccessible::get_accState, state);
+        const auto simple = [&](FormWindow& form, FormControl& c) {
+            return PutLong(state, StateBits(StateOf(c.design, FactsOf(form, c))));
+        };
+        return Cleared(state) ? Route(child, Standard(ask), simple, Ask(ask)) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override {
+        return Cleared(help) ? S_FALSE : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long* topic) override {
+        if (!Cleared(file, topic)) {
+            return E_POINTER;
         }
-        if (child.vt != VT_I4) {
-            t.status = E_INVALIDARG;
-            return t;
-        }
-        t.childId = child.lVal;
-        const auto& children = t.form->AccessibleChildren();
-        if (t.childId == CHILDID_SELF) {
-            t.self = true;
-        } else if (t.childId < 1 || t.childId > static_cast<long>(children.size())) {
-            t.status = E_INVALIDARG;
-        } else {
-            const AccessibleChild& c = children[static_cast<std::size_t>(t.childId - 1)];
-            t.control = t.form->Find(c.control, c.index);
-            if (!t.control) {
-                t.status = E_INVALIDARG;
-            } else if (c.ownObject) {
-                t.windowed = t.control->hwnd;
-                t.control = nullptr;
+        *topic = 0;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
+        const auto ask = Getter(&IAccessible::get_accKeyboardShortcut, keys);
+        const auto none = Returns(S_FALSE);
+        return Cleared(keys) ? Route(child, Standard(ask), none, none) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        const auto focusIn = [&](FormWindow& form) {
+            if (GetForegroundWindow() != hwnd_) {
+                return S_FALSE;
             }
-        }
-        return t;
+            // The highlight is where the user's keys act, whichever control holds the focus.
+            if (const int id = ChildId(form, form.Highlighted())) {
+                return PutLong(focus, id);
+            }
+            const int box = ChildId(form, form.FindWindowed(GetFocus()));
+            return box ? Answer(form, box, focus) : PutLong(focus, CHILDID_SELF);
+        };
+        return Cleared(focus) ? WithForm(focusIn) : E_POINTER;
     }
-
-    // Asks a windowed child's own object about itself.
-    template <typename Question> HRESULT Ask(HWND box, Question question) const {
-        IAccessible* object = nullptr;
-        const HRESULT found = com_.AccessibleObjectFromWindow(box, kWindowedObject, IID_IAccessible,
-                                                              reinterpret_cast<void**>(&object));
-        if (FAILED(found) || !object) {
-            return FAILED(found) ? found : E_FAIL;
-        }
-        VARIANT self;
-        SetChild(&self, CHILDID_SELF);
-        const HRESULT answer = question(object, self);
-        object->Release();
-        return answer;
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        const auto selectionIn = [&](FormWindow& form) {
+            const int id = ChildId(form, form.Highlighted());
+            return id ? PutLong(selection, id) : S_FALSE;
+        };
+        return Cleared(selection) ? WithForm(selectionIn) : E_POINTER;
     }
-
-    static std::string NameOf(const FormControl& c) {
-        if (!c.design.accessibleName.empty()) {
-            return c.design.accessibleName;
-        }
-        if (c.hwnd) { // a button: its caption, as it shows now
-            return WindowTextOf(c.hwnd);
-        }
-        return c.design.kind == ControlKind::Label ? c.text : c.toolTipText;
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        const auto ask = Getter(&IAccessible::get_accDefaultAction, action);
+        const auto simple = [&](FormWindow&, FormControl& c) {
+            const std::string text = DefaultActionOf(c.design);
+            return text.empty() ? S_FALSE : Text(text, action);
+        };
+        const auto self = GivenOr(&FormDesign::defaultAction, action, ask);
+        return Cleared(action) ? Route(child, self, simple, Ask(ask)) : E_POINTER;
     }
-
-    // A button's default action is the press every button has.
-    static std::string ActionOf(const ControlDesign& d) {
-        return !d.defaultAction.empty() || d.kind != ControlKind::CommandButton ? d.defaultAction
-                                                                                : "Press";
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        const auto select = [&](FormWindow&, FormControl& c) {
+            if (RoleOf(c.design) != AccessibleRole::ListItem ||
+                !(flags & (SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION))) {
+                return E_INVALIDARG;
+            }
+            // As the pointer resting on it: the one highlight moves there.
+            return Post(kAccessibleHover, {c.design.id, c.design.index});
+        };
+        return Route(child, Returns(E_INVALIDARG), select, Returns(E_INVALIDARG));
     }
-
-    const ComLibraries& com_;
-    LONG references_ = 1;
-    HWND hwnd_;
-    IAccessible* standard_;
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override {
+        const auto ask = [&](IAccessible* a, VARIANT self) {
+            return a->accLocation(left, top, width, height, self);
+        };
+        const auto place = [&](FormWindow&, FormControl& c) {
+            const PixelRect r = c.InForm();
+            POINT corner{r.Left, r.Top};
+            ClientToScreen(hwnd_, &corner);
+            *left = corner.x;
+            *top = corner.y;
+            *width = r.Right - r.Left;
+            *height = r.Bottom - r.Top;
+            return S_OK;
+        };
+        return Cleared(left, top, width, height) ? Route(child, Standard(ask), place, Ask(ask))
+                                                 : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long navDir, VARIANT start, VARIANT* end) override {
+        const std::optional<AccessibleDirection> direction = DirectionOf(navDir);
+        const bool intoChildren = direction == AccessibleDirection::FirstChild ||
+                                  direction == AccessibleDirection::LastChild;
+        const auto from = [&](FormWindow& form, int childId) {
+            if (!direction || (childId == kChildSelf && !intoChildren)) {
+                return standard_->accNavigate(navDir, start, end); // among the windows around it
+            }
+            const int to = NavigateChildren(form.AccessibleChildren(), childId, *direction);
+            return to == 0 ? S_FALSE : Answer(form, to, end);
+        };
+        const auto self = [&](FormWindow& form) { return from(form, kChildSelf); };
+        const auto child = [&](FormWindow& form, auto&&) { return from(form, start.lVal); };
+        return Cleared(end) ? Route(start, self, child, child) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
+        const auto hitIn = [&](FormWindow& form) {
+            POINT p{x, y};
+            ScreenToClient(hwnd_, &p);
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            if (!PtInRect(&client, p)) {
+                return S_FALSE;
+            }
+            for (const auto& c : form.Controls()) {
+                RECT r;
+                const int id = ChildId(form, c.get());
+                if (id && c->hwnd && IsWindowVisible(c->hwnd) && GetWindowRect(c->hwnd, &r) &&
+                    PtInRect(&r, POINT{x, y})) {
+                    return Answer(form, id, hit);
+                }
+            }
+            const int id = ChildId(form, form.HitTest(p));
+            return PutLong(hit, id ? id : CHILDID_SELF);
+        };
+        return Cleared(hit) ? WithForm(hitIn) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        const auto ask = [](IAccessible* a, VARIANT self) { return a->accDoDefaultAction(self); };
+        // Typing into the messenger waits on it: never inside the screen reader's call.
+        const auto self = [&](FormWindow& form) {
+            const std::optional<ControlRef> click = DefaultActionClick(form.Design());
+            return click ? Post(kAccessibleClick, *click) : Standard(ask)(form);
+        };
+        const auto simple = [&](FormWindow&, FormControl& c) {
+            const std::optional<ControlRef> click = DefaultActionClick(c.design);
+            return click ? Post(kAccessibleClick, *click) : DISP_E_MEMBERNOTFOUND;
+        };
+        return Route(child, self, simple, Ask(ask));
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 };
 
-LRESULT AnswerGetObject(HWND form, WPARAM wParam, LPARAM lParam) {
-    FormWindow* window = FormWindow::FromHandle(form);
-    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) || !window) {
-        return 0;
+ComPtr<DelegatingAccessible> FormAccessibleObject::Make(const ComLibraries& com, HWND form) {
+    ComPtr<IAccessible> standard;
+    if (FAILED(com.CreateStdAccessibleObject(form, OBJID_CLIENT, IID_IAccessible,
+                                             standard.PutVoid())) ||
+        !standard) {
+        return {};
     }
-    return window->Accessible().Answer(form, wParam);
-}
-
-LRESULT FormAccessibleObject::Answer(HWND form, WPARAM wParam) {
-    if (!object_) {
-        // COM and its libraries come with the first reader that asks, not with the program.
-        com_ = Com();
-        IAccessible* standard = nullptr;
-        if (!com_ ||
-            FAILED(com_->CreateStdAccessibleObject(form, OBJID_CLIENT, IID_IAccessible,
-                                                   reinterpret_cast<void**>(&standard))) ||
-            !standard) {
-            return 0;
-        }
-        object_ = new FormAccessible(*com_, form, standard);
-        // A marshal kept in a table holds the stub until the form goes; without it each
-        // reader's last release would free the stub and the next question make it anew.
-        if (SUCCEEDED(com_->CreateStreamOnHGlobal(nullptr, TRUE, &stubKept_)) &&
-            FAILED(com_->CoMarshalInterface(stubKept_, IID_IAccessible, object_, MSHCTX_LOCAL,
-                                            nullptr, MSHLFLAGS_TABLESTRONG))) {
-            stubKept_->Release();
-            stubKept_ = nullptr;
-        }
-    }
-    return com_->LresultFromObject(IID_IAccessible, wParam, object_);
-}
-
-void FormAccessibleObject::Release() {
-    if (!object_) {
-        return;
-    }
-    object_->Disconnect();
-    // Readers that still hold the object are cut off at once, without waiting for their calls.
-    com_->CoDisconnectObject(object_, 0);
-    if (stubKept_) {
-        stubKept_->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
-        com_->CoReleaseMarshalData(stubKept_);
-        stubKept_->Release();
-        stubKept_ = nullptr;
-    }
-    object_->Release();
-    object_ = nullptr;
+    return ComPtr<DelegatingAccessible>(new FormAccessible(com, form, std::move(standard)));
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "scoped_handles.h"
+
 #include <windows.h>
 
 #include <objidl.h>
@@ -7,7 +9,7 @@
 // for OBJID_CLIENT, 0 for any other object (the system's own answers those).
 LRESULT AnswerGetObject(HWND form, WPARAM wParam, LPARAM lParam);
 
-class FormAccessible;
+class DelegatingAccessible;
 struct ComLibraries;
 
 // The one accessible object a form hands every screen reader for the form's life, made at the
@@ -16,8 +18,8 @@ struct ComLibraries;
 // Once released, the object answers every reader that still holds it with an error.
 class FormAccessibleObject {
   public:
-    FormAccessibleObject() = default;
-    ~FormAccessibleObject() { Release(); }
+    FormAccessibleObject();
+    ~FormAccessibleObject();
     FormAccessibleObject(const FormAccessibleObject&) = delete;
     FormAccessibleObject& operator=(const FormAccessibleObject&) = delete;
 
@@ -27,9 +29,12 @@ class FormAccessibleObject {
     void Release();
 
   private:
+    // The object that answers for the form (form_accessible.cpp); none if it cannot be had.
+    static ComPtr<DelegatingAccessible> Make(const ComLibraries& com, HWND form);
+
     const ComLibraries* com_ = nullptr;
-    FormAccessible* object_ = nullptr;
-    IStream* stubKept_ = nullptr; // a table marshal of the object, which holds its stub
+    ComPtr<DelegatingAccessible> object_;
+    ComPtr<IStream> stubKept_; // a table marshal of the object, which holds its stub
 };
 
 // Messages a form posts itself, so that what a screen reader asks for runs after its call has

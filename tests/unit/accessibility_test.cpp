@@ -1,9 +1,24 @@
 // What screen readers are told of the forms: which controls are children, under which child
-// ids, and where moving from one leads.
+// ids, where moving from one leads, and what the children the forms answer for are called, what
+// state they are in and what their default actions click.
 #include "shared/accessible_children.h"
 #include "world.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+#include <stdexcept>
+
+void PrintTo(const AccessibleState& s, std::ostream* os) {
+    *os << "{" << (s.invisible ? " invisible" : "") << (s.unavailable ? " unavailable" : "")
+        << (s.focusable ? " focusable" : "") << (s.selectable ? " selectable" : "")
+        << (s.selected ? " selected" : "") << (s.focused ? " focused" : "")
+        << (s.readOnly ? " read-only" : "") << " }";
+}
+
+void PrintTo(const ControlRef& c, std::ostream* os) {
+    *os << c.id << "(" << c.index << ")";
+}
 
 namespace {
 
@@ -16,7 +31,24 @@ struct Designs : ::testing::Test, World {
     std::vector<AccessibleChild> Children(FormId form) {
         return AccessibleChildrenOf(toolkit.designs.at(form));
     }
+    const ControlDesign& Control(FormId form, int id, int index = 0) {
+        for (const ControlDesign& c : toolkit.designs.at(form).controls) {
+            if (c.id == id && c.index == index) {
+                return c;
+            }
+        }
+        throw std::out_of_range("no such control");
+    }
 };
+
+ControlDesign DesignOf(ControlKind kind, AccessibleRole role = AccessibleRole::Automatic) {
+    ControlDesign c;
+    c.id = 7;
+    c.index = 2;
+    c.kind = kind;
+    c.accessibleRole = role;
+    return c;
+}
 
 TEST_F(Designs, PalettePicturesAreChildrenOneToSixtyFourThenItsLabelAndTextBox) {
     const auto children = Children(FormId::Smilies);
@@ -70,6 +102,105 @@ TEST_F(Designs, EachMoveOfTheHighlightIsToldOnce) {
     }());
     EXPECT_EQ(toolkit.CallsStartingWith("Highlight"),
               (std::vector<std::string>{"Highlight frmSmilies.2(3)", "Highlight frmSmilies.2(4)"}));
+}
+
+TEST_F(Designs, APaletteItemIsSelectedWhileHighlightedAndFocusedOnlyInTheForegroundToo) {
+    const ControlDesign& picture = Control(FormId::Smilies, SmiliesControls::smiley, 5);
+    const AccessibleState item{.focusable = true, .selectable = true};
+    const AccessibleState selected{.focusable = true, .selectable = true, .selected = true};
+    const AccessibleState focused{
+        .focusable = true, .selectable = true, .selected = true, .focused = true};
+    EXPECT_EQ(StateOf(picture, {}), item);
+    EXPECT_EQ(StateOf(picture, {.formForeground = true}), item);
+    EXPECT_EQ(StateOf(picture, {.highlighted = true}), selected);
+    EXPECT_EQ(StateOf(picture, {.formForeground = true, .highlighted = true}), focused);
+}
+
+TEST(AccessibleState, LabelsAreReadOnlyAndButtonsFocusedWhileTheirWindowHasTheFocus) {
+    const ControlDesign label = DesignOf(ControlKind::Label);
+    EXPECT_EQ(StateOf(label, {}), AccessibleState{.readOnly = true});
+    EXPECT_EQ(StateOf(label, {.formForeground = true, .highlighted = true, .hasFocus = true}),
+              AccessibleState{.readOnly = true});
+    const ControlDesign button = DesignOf(ControlKind::CommandButton);
+    EXPECT_EQ(StateOf(button, {}), AccessibleState{.focusable = true});
+    EXPECT_EQ(StateOf(button, {.formForeground = true, .highlighted = true}),
+              AccessibleState{.focusable = true});
+    EXPECT_EQ(StateOf(button, {.hasFocus = true}),
+              (AccessibleState{.focusable = true, .focused = true}));
+    // The role given, not the kind, decides; a picture without one is nothing but seen or not.
+    EXPECT_EQ(StateOf(DesignOf(ControlKind::Label, AccessibleRole::PushButton), {}),
+              AccessibleState{.focusable = true});
+    EXPECT_EQ(StateOf(DesignOf(ControlKind::Image), {.formForeground = true, .highlighted = true}),
+              AccessibleState{});
+}
+
+TEST(AccessibleState, AnyChildIsInvisibleWithItsFormOrItselfHiddenAndUnavailableInADisabledForm) {
+    const struct {
+        ControlDesign control;
+        AccessibleState shown;
+    } cases[] = {
+        {DesignOf(ControlKind::Image, AccessibleRole::ListItem),
+         {.focusable = true, .selectable = true}},
+        {DesignOf(ControlKind::Label), {.readOnly = true}},
+        {DesignOf(ControlKind::CommandButton), {.focusable = true}},
+        {DesignOf(ControlKind::Image), {}},
+    };
+    for (const auto& [control, shown] : cases) {
+        EXPECT_EQ(StateOf(control, {}), shown);
+        AccessibleState hidden = shown;
+        hidden.invisible = true;
+        EXPECT_EQ(StateOf(control, {.formVisible = false}), hidden);
+        EXPECT_EQ(StateOf(control, {.controlVisible = false}), hidden);
+        AccessibleState disabled = shown;
+        disabled.unavailable = true;
+        EXPECT_EQ(StateOf(control, {.formEnabled = false}), disabled);
+    }
+}
+
+TEST(AccessibleName, TheGivenNameElseWhatAButtonOrLabelShowsNowElseTheTooltip) {
+    ControlDesign button = DesignOf(ControlKind::CommandButton);
+    button.caption = "Command1";
+    EXPECT_EQ(NameOf(button, "Chaos", "tip"), "Chaos");
+    ControlDesign label = DesignOf(ControlKind::Label);
+    EXPECT_EQ(NameOf(label, "Smiley", "tip"), "Smiley");
+    EXPECT_EQ(NameOf(label, "", "tip"), ""); // an empty label is not named by its tooltip
+    EXPECT_EQ(NameOf(DesignOf(ControlKind::Image), "", ":)   smile"), ":)   smile");
+    EXPECT_EQ(NameOf(DesignOf(ControlKind::Image), "", ""), "");
+    for (ControlDesign* c : {&button, &label}) {
+        c->accessibleName = "Given";
+        EXPECT_EQ(NameOf(*c, "shown", "tip"), "Given");
+    }
+}
+
+TEST_F(Designs, DefaultActionsClickTheControlAndTheLauncherOpensThePaletteByItsPicture) {
+    const ControlDesign& picture = Control(FormId::Smilies, SmiliesControls::smiley, 5);
+    EXPECT_EQ(DefaultActionOf(picture), "Type");
+    EXPECT_EQ(DefaultActionClick(picture), (ControlRef{SmiliesControls::smiley, 5}));
+    const ControlDesign& label = Control(FormId::Smilies, SmiliesControls::Label1);
+    EXPECT_EQ(DefaultActionOf(label), "");
+    EXPECT_EQ(DefaultActionClick(label), std::nullopt);
+    EXPECT_EQ(DefaultActionClick(toolkit.designs.at(FormId::Main)),
+              (ControlRef{MainControls::Image1, 0}));
+    EXPECT_EQ(DefaultActionClick(toolkit.designs.at(FormId::Smilies)), std::nullopt);
+}
+
+TEST(AccessibleDefaultAction, ButtonsArePressedUnlessNamedOtherwise) {
+    ControlDesign button = DesignOf(ControlKind::CommandButton);
+    EXPECT_EQ(DefaultActionOf(button), "Press");
+    EXPECT_EQ(DefaultActionClick(button), (ControlRef{7, 2}));
+    button.defaultAction = "Close";
+    EXPECT_EQ(DefaultActionOf(button), "Close");
+    EXPECT_EQ(DefaultActionOf(DesignOf(ControlKind::Image)), "");
+}
+
+TEST(AccessibleDefaultAction, AFormClicksOnlyWithBothAnActionAndAControlNamed) {
+    FormDesign form;
+    form.defaultAction = "Open";
+    EXPECT_EQ(DefaultActionClick(form), std::nullopt);
+    form.defaultActionControl = 3;
+    EXPECT_EQ(DefaultActionClick(form), (ControlRef{3, 0}));
+    form.defaultAction.clear();
+    EXPECT_EQ(DefaultActionClick(form), std::nullopt);
 }
 
 } // namespace
