@@ -7,6 +7,10 @@
 
 namespace {
 
+using Call = ToolkitCall;
+using Calls = std::vector<ToolkitCall>;
+using Op = ToolkitCall::Op;
+
 struct Designs : ::testing::Test, World {
     Designs() {
         windows.AddChild(windows.AddTopLevel("IMClass"), "RICHEDIT", "");
@@ -68,8 +72,9 @@ TEST_F(Designs, EachMoveOfTheHighlightIsToldOnce) {
         e.keyCode = keys::kRight;
         return e;
     }());
-    EXPECT_EQ(toolkit.CallsStartingWith("Highlight"),
-              (std::vector<std::string>{"Highlight frmSmilies.2(3)", "Highlight frmSmilies.2(4)"}));
+    EXPECT_EQ(toolkit.CallsOf(Op::SetHighlight),
+              (Calls{Call::SetHighlight(FormId::Smilies, SmiliesControls::smiley, 3),
+                     Call::SetHighlight(FormId::Smilies, SmiliesControls::smiley, 4)}));
 }
 
 } // namespace
