@@ -26,12 +26,12 @@ void FrmMain::Timer1_Timer() {
         // Without an input box there is nothing to sit beside; moving to the empty rectangle
         // would put the launcher above the top of the screen, out of reach.
         if (inputBox == 0 || imOutOfSight) {
-            SetTopmost(windows, hWnd(), VbTrue);
+            SetTopmost(toolkit(), FormId::Main, VbTrue);
             return;
         }
         SetLeft(TwipsX(rect.Right, screen));
         SetTop(TwipsY(rect.Bottom, screen) - Height());
-        SetTopmost(windows, hWnd(), ToVbBool(Top() != Twips(0)));
+        SetTopmost(toolkit(), FormId::Main, ToVbBool(Top() != Twips(0)));
     } else if (!imOutOfSight) {
         SetLeft(TwipsX(imRect.Right, screen));
         SetTop(TwipsY(imRect.Bottom, screen) - Height());

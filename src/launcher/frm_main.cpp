@@ -131,7 +131,7 @@ void FrmMain::Form_Load() {
     // Saved on a screen that is gone, or with a smaller screen now: all of it must be in reach.
     MoveInside(WorkArea());
     if (o.StayOnTop == VbTrue) {
-        SetTopmost(program_.ports.windows, hWnd(), VbTrue);
+        SetTopmost(toolkit(), FormId::Main, VbTrue);
     }
     // A key that another program holds leaves the program as it is, without a hot key.
     if (const std::optional<HotKey> key = LoadHotKey(program_.ports.store)) {
@@ -167,7 +167,7 @@ void FrmMain::Form_Unload() {
 
 void FrmMain::Form_MouseDown(int button) {
     if (button == kLeftButton) {
-        DragForm(program_.ports.windows, State(), hWnd());
+        DragForm(toolkit(), FormId::Main);
     }
 }
 
@@ -231,7 +231,7 @@ void FrmMain::ToggleSwitch(int item, VbBool& optionSwitch) {
 
 void FrmMain::mnuStayonTop_Click() {
     ToggleSwitch(mnuStayonTop, program_.Options.StayOnTop);
-    SetTopmost(program_.ports.windows, hWnd(), ToVbBool(program_.Options.StayOnTop == VbTrue));
+    SetTopmost(toolkit(), FormId::Main, ToVbBool(program_.Options.StayOnTop == VbTrue));
 }
 
 void FrmMain::mnuSendOnClick_Click() {
@@ -261,11 +261,11 @@ void FrmMain::mnuStartWithWindows_Click() {
 
 void FrmMain::mnuAbout_Click() {
     if (program_.Options.StayOnTop == VbTrue) {
-        SetTopmost(program_.ports.windows, hWnd(), VbFalse);
+        SetTopmost(toolkit(), FormId::Main, VbFalse);
     }
     program_.frmAbout.ShowModal(FormId::Main);
     if (program_.Options.StayOnTop == VbTrue) {
-        SetTopmost(program_.ports.windows, hWnd(), VbTrue);
+        SetTopmost(toolkit(), FormId::Main, VbTrue);
     }
 }
 

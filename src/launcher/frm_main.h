@@ -1,6 +1,7 @@
 #pragma once
 #include "shared/form.h"
 #include "shared/form_event.h"
+#include "shared/vb_bool.h"
 
 class Program;
 

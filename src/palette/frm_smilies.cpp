@@ -158,7 +158,7 @@ void FrmSmilies::Form_Load() {
     text1_.clear();
     highlight_ = kNoHighlight;
     // Showing it here would flash it where it stands before the launcher places it.
-    SetTopmostHidden(program_.ports.windows, hWnd());
+    SetTopmostHidden(toolkit(), FormId::Smilies);
 }
 
 void FrmSmilies::Form_DpiChanged() {
@@ -317,7 +317,7 @@ void FrmSmilies::Form_LostFocus() {
 
 void FrmSmilies::Form_MouseDown(int button) {
     if (button == kLeftButton) {
-        DragForm(program_.ports.windows, State(), hWnd());
+        DragForm(toolkit(), FormId::Smilies);
     }
 }
 

@@ -29,7 +29,6 @@ class Form {
     // Runs Form_Unload and destroys the window; does nothing when not loaded.
     void Unload();
 
-    Hwnd hWnd() { return toolkit_.FormHandle(id_); }
     // Positions and sizes are in the screen's twips, at the resolution the program started
     // with, so that they add up with each other and with other windows' whatever monitor the
     // form is on.
@@ -58,7 +57,6 @@ class Form {
     PixelRect WorkArea();
     // Moves the form, if need be, so that all of it lies inside the area.
     void MoveInside(const PixelRect& area);
-    WindowState State() { return toolkit_.FormWindowState(id_); }
 
   protected:
     virtual FormDesign Design() const = 0;

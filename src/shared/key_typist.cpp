@@ -1,5 +1,6 @@
 #include "key_typist.h"
 
+#include "messenger_messages.h"
 #include "unicode_text.h"
 
 namespace {

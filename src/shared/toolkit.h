@@ -2,9 +2,10 @@
 #include "form_design.h"
 #include "hot_key.h"
 #include "window_system.h"
-#include "window_utils.h"
 
 #include <string>
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
 // What the forms ask of the windowing toolkit. Geometry here is in screen pixels;
 // the forms convert to and from twips.
@@ -22,10 +23,15 @@ class Toolkit {
     virtual void HideForm(FormId form) = 0;
     // Brings a shown form to the front and activates it.
     virtual void BringForward(FormId form) = 0;
-    virtual Hwnd FormHandle(FormId form) = 0;
     virtual WindowState FormWindowState(FormId form) = 0;
     virtual PixelRect FormRect(FormId form) = 0; // outer bounds on the screen
     virtual void MoveForm(FormId form, const PixelRect& outer) = 0;
+    // Called while a press on the form is handled: the system moves the form with the pointer,
+    // as after a press on a caption bar, and returns once the user lets go.
+    virtual void BeginDrag(FormId form) = 0;
+    // Puts the form into the band of top-most windows or takes it out, without moving, sizing
+    // or activating it; shows it when asked, else leaves it shown or hidden as it is.
+    virtual void SetTopmost(FormId form, bool topmost, bool show) = 0;
     // The dots per inch the system gives the form's window now: its monitor's, where each
     // monitor has its own scale.
     virtual int FormDpi(FormId form) = 0;

@@ -1,5 +1,6 @@
 #include "typist.h"
 
+#include "messenger_messages.h"
 #include "scan_codes.h"
 
 #include <algorithm>

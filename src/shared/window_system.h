@@ -20,23 +20,6 @@ struct PixelPoint {
     bool operator==(const PixelPoint&) const = default;
 };
 
-namespace win {
-inline constexpr std::uint32_t kWmNull = 0x0000;
-inline constexpr std::uint32_t kWmKeyDown = 0x0100;
-inline constexpr std::uint32_t kWmChar = 0x0102;
-inline constexpr std::uint32_t kWmNcLButtonDown = 0x00A1;
-inline constexpr std::intptr_t kHtCaption = 2;
-inline constexpr std::uint32_t kGwHwndNext = 2;
-inline constexpr std::uint32_t kGwChild = 5;
-inline constexpr Hwnd kHwndTopmost = -1;
-inline constexpr Hwnd kHwndNoTopmost = -2;
-inline constexpr std::uint32_t kSwpNoSize = 0x0001;
-inline constexpr std::uint32_t kSwpNoMove = 0x0002;
-inline constexpr std::uint32_t kSwpNoActivate = 0x0010;
-inline constexpr std::uint32_t kSwpShowWindow = 0x0040;
-inline constexpr std::intptr_t kVkReturn = 13;
-} // namespace win
-
 // One key press or release as a keyboard makes it: a virtual key, or a UTF-16 unit typed as
 // itself whatever the keyboard layout (vk 0).
 struct KeyInput {
@@ -46,7 +29,9 @@ struct KeyInput {
     bool operator==(const KeyInput&) const = default;
 };
 
-// The user32 operations that typing, dragging, topmost and docking use.
+// The user32 operations on other programs' windows: finding the IM window and the window the
+// user works in, typing into them, giving them back the focus, and keeping the launcher beside
+// the IM window.
 // Results the program ignores are not returned.
 class WindowSystem {
   public:
@@ -60,16 +45,11 @@ class WindowSystem {
     virtual Hwnd FindWindowA(const char* className, const char* title) = 0;
     virtual Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
                                const char* title) = 0;
-    virtual void SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) = 0;
     // Sends and waits at most timeoutMs, giving up at once on a window that has stopped
     // answering; false when the message was not processed in time (or there is no window).
     virtual bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                                      std::intptr_t lParam, unsigned timeoutMs) = 0;
     virtual bool IsIconic(Hwnd window) = 0;
-    virtual void ReleaseCapture() = 0;
-    virtual void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
-                              std::uint32_t flags) = 0;
     // Leaves rect untouched when the window does not exist.
     virtual void GetWindowRect(Hwnd window, PixelRect& rect) = 0;
     virtual void SetForegroundWindow(Hwnd window) = 0;

@@ -1,27 +1,24 @@
 #include "window_utils.h"
 
+#include "messenger_messages.h"
+
 namespace {
 constexpr unsigned kFocusAnswerTimeoutMs = 500;
 } // namespace
 
-void DragForm(WindowSystem& windows, WindowState state, Hwnd window) {
-    if (state == WindowState::Maximized) {
+void DragForm(Toolkit& toolkit, FormId form) {
+    if (toolkit.FormWindowState(form) == WindowState::Maximized) {
         return;
     }
-    windows.ReleaseCapture();
-    windows.SendMessageA(window, win::kWmNcLButtonDown, win::kHtCaption, 0);
+    toolkit.BeginDrag(form);
 }
 
-void SetTopmostHidden(WindowSystem& windows, Hwnd window) {
-    windows.SetWindowPos(window, win::kHwndTopmost, 0, 0, 0, 0,
-                         win::kSwpNoSize | win::kSwpNoMove | win::kSwpNoActivate);
+void SetTopmostHidden(Toolkit& toolkit, FormId form) {
+    toolkit.SetTopmost(form, true, false);
 }
 
-void SetTopmost(WindowSystem& windows, Hwnd window, VbBool topmost) {
-    const Hwnd insertAfter = topmost == VbTrue ? win::kHwndTopmost : win::kHwndNoTopmost;
-    windows.SetWindowPos(window, insertAfter, 0, 0, 0, 0,
-                         win::kSwpNoSize | win::kSwpNoMove | win::kSwpNoActivate |
-                             win::kSwpShowWindow);
+void SetTopmost(Toolkit& toolkit, FormId form, VbBool topmost) {
+    toolkit.SetTopmost(form, topmost == VbTrue, true);
 }
 
 void ReturnToConversation(WindowSystem& windows, Hwnd imWindow, Hwnd inputBox) {

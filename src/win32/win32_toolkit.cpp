@@ -151,11 +151,6 @@ void Win32Toolkit::BringForward(FormId id) {
     }
 }
 
-Hwnd Win32Toolkit::FormHandle(FormId id) {
-    FormWindow* form = Hosted(id);
-    return form ? reinterpret_cast<Hwnd>(form->Handle()) : 0;
-}
-
 WindowState Win32Toolkit::FormWindowState(FormId id) {
     FormWindow* form = Hosted(id);
     if (!form) {

@@ -32,10 +32,11 @@ class Win32Toolkit final : public Toolkit, public FormHost {
     void ShowModal(FormId form, FormId owner) override;
     void HideForm(FormId form) override;
     void BringForward(FormId form) override;
-    Hwnd FormHandle(FormId form) override;
     WindowState FormWindowState(FormId form) override;
     PixelRect FormRect(FormId form) override;
     void MoveForm(FormId form, const PixelRect& outer) override;
+    void BeginDrag(FormId form) override;                           // form_stacking.cpp
+    void SetTopmost(FormId form, bool topmost, bool show) override; // form_stacking.cpp
     int FormDpi(FormId form) override;
     void RescaleForm(const FormDesign& designInPixels) override;
     void EndProgram() override;

@@ -34,12 +34,6 @@ Hwnd Win32WindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* 
     return FromHwnd(::FindWindowExA(ToHwnd(parent), ToHwnd(childAfter), className, title));
 }
 
-void Win32WindowSystem::SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
-                                     std::intptr_t lParam) {
-    ::SendMessageA(ToHwnd(window), message, static_cast<WPARAM>(wParam),
-                   static_cast<LPARAM>(lParam));
-}
-
 bool Win32WindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t message,
                                             std::uintptr_t wParam, std::intptr_t lParam,
                                             unsigned timeoutMs) {
@@ -51,39 +45,6 @@ bool Win32WindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t message,
 
 bool Win32WindowSystem::IsIconic(Hwnd window) {
     return ::IsIconic(ToHwnd(window)) != FALSE;
-}
-
-void Win32WindowSystem::ReleaseCapture() {
-    ::ReleaseCapture();
-}
-
-namespace {
-
-// A shown top-most window that no shown window stands in front of: putting it at the front of
-// the top-most windows again changes nothing on the screen, and costs a restacking on the X
-// server each second the launcher keeps its place.
-bool AlreadyFrontmost(HWND hwnd) {
-    if (!IsWindowVisible(hwnd) || !(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-        return false;
-    }
-    for (HWND above = GetWindow(hwnd, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
-        if (IsWindowVisible(above)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
-void Win32WindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
-                                     std::uint32_t flags) {
-    const UINT inPlace = SWP_NOMOVE | SWP_NOSIZE;
-    if (ToHwnd(insertAfter) == HWND_TOPMOST && (flags & inPlace) == inPlace &&
-        AlreadyFrontmost(ToHwnd(window))) {
-        return;
-    }
-    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
 }
 
 void Win32WindowSystem::GetWindowRect(Hwnd window, PixelRect& rect) {

@@ -10,14 +10,9 @@ class Win32WindowSystem final : public WindowSystem {
     Hwnd FindWindowA(const char* className, const char* title) override;
     Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
                        const char* title) override;
-    void SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
-                      std::intptr_t lParam) override;
     bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam, unsigned timeoutMs) override;
     bool IsIconic(Hwnd window) override;
-    void ReleaseCapture() override;
-    void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
-                      std::uint32_t flags) override;
     void GetWindowRect(Hwnd window, PixelRect& rect) override;
     void SetForegroundWindow(Hwnd window) override;
     std::uint32_t GetWindowThreadProcessId(Hwnd window) override;

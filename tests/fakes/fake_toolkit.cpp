@@ -5,35 +5,13 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-std::string Rect(const PixelRect& r) {
-    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) +
-           "," + std::to_string(r.Bottom);
-}
-std::string Ctl(FormId form, int control, int index) {
-    return FakeToolkit::Name(form) + "." + std::to_string(control) + "(" + std::to_string(index) +
-           ")";
-}
-} // namespace
-
-std::string FakeToolkit::Name(FormId form) {
-    switch (form) {
-    case FormId::Main:
-        return "frmMain";
-    case FormId::Smilies:
-        return "frmSmilies";
-    case FormId::About:
-        return "frmAbout";
-    case FormId::SlideShow:
-        return "frmSlideShow";
-    }
-    return "?";
-}
-
-std::vector<std::string> FakeToolkit::CallsStartingWith(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const std::string& c : calls) {
-        if (c.rfind(prefix, 0) == 0) {
+std::vector<ToolkitCall> FakeToolkit::CallsOf(Op op, std::optional<FormId> form,
+                                              std::optional<int> control,
+                                              std::optional<int> index) const {
+    std::vector<ToolkitCall> out;
+    for (const ToolkitCall& c : calls) {
+        if (c.op == op && (!form || c.form == *form) && (!control || c.control == *control) &&
+            (!index || c.index == *index)) {
             out.push_back(c);
         }
     }
@@ -41,7 +19,7 @@ std::vector<std::string> FakeToolkit::CallsStartingWith(const std::string& prefi
 }
 
 void FakeToolkit::CreateForm(const FormDesign& design) {
-    calls.push_back("Create " + Name(design.id));
+    calls.push_back(ToolkitCall::CreateForm(design.id));
     designs[design.id] = design;
     rects[design.id] = design.pixels;
     visible[design.id] = false;
@@ -49,38 +27,44 @@ void FakeToolkit::CreateForm(const FormDesign& design) {
 }
 
 void FakeToolkit::DestroyForm(FormId form) {
-    calls.push_back("Destroy " + Name(form));
+    calls.push_back(ToolkitCall::DestroyForm(form));
     visible[form] = false;
     designs.erase(form);
 }
 
 void FakeToolkit::ShowForm(FormId form, FormId owner) {
-    calls.push_back("Show " + Name(form) + " owner " + Name(owner));
+    calls.push_back(ToolkitCall::ShowForm(form, owner));
     visible[form] = true;
 }
 
 void FakeToolkit::ShowModal(FormId form, FormId owner) {
-    calls.push_back("ShowModal " + Name(form) + " owner " + Name(owner));
+    calls.push_back(ToolkitCall::ShowModal(form, owner));
     visible[form] = true;
     if (whileModal) {
         whileModal();
     }
-    calls.push_back("ModalReturned " + Name(form));
+    calls.push_back(ToolkitCall::ModalReturned(form));
 }
 
 void FakeToolkit::HideForm(FormId form) {
-    calls.push_back("Hide " + Name(form));
+    calls.push_back(ToolkitCall::HideForm(form));
     visible[form] = false;
 }
 
 void FakeToolkit::MoveForm(FormId form, const PixelRect& outer) {
-    calls.push_back("Move " + Name(form) + " " + Rect(outer));
+    calls.push_back(ToolkitCall::MoveForm(form, outer));
     rects[form] = outer;
     Moved(form, outer);
 }
 
+void FakeToolkit::SetTopmost(FormId form, bool on, bool show) {
+    calls.push_back(ToolkitCall::SetTopmost(form, on, show));
+    if (show) {
+        visible[form] = true;
+    }
+}
+
 void FakeToolkit::DragTo(FormId form, const PixelRect& outer) {
-    calls.push_back("Drag " + Name(form) + " " + Rect(outer));
     rects[form] = outer;
     Moved(form, outer);
 }
@@ -91,8 +75,7 @@ int FakeToolkit::FormDpi(FormId form) {
 }
 
 void FakeToolkit::RescaleForm(const FormDesign& design) {
-    calls.push_back("Rescale " + Name(design.id) + " " + std::to_string(design.dpi) + " dpi " +
-                    Rect(design.pixels));
+    calls.push_back(ToolkitCall::RescaleForm(design.id, design.dpi, design.pixels));
     designs[design.id] = design;
     rects[design.id] = design.pixels;
     Moved(design.id, design.pixels);
@@ -120,48 +103,48 @@ void FakeToolkit::Moved(FormId form, const PixelRect& outer) {
 }
 
 void FakeToolkit::EndProgram() {
-    calls.push_back("End");
+    calls.push_back(ToolkitCall::EndProgram());
     ended = true;
 }
 
 void FakeToolkit::SetControlRect(FormId form, int control, int index, const PixelRect& rect) {
-    calls.push_back("Rect " + Ctl(form, control, index) + " " + Rect(rect));
+    calls.push_back(ToolkitCall::SetControlRect(form, control, index, rect));
 }
 
 void FakeToolkit::SetPicture(FormId form, int control, int index, int bitmap) {
-    calls.push_back("Picture " + Ctl(form, control, index) + " " + std::to_string(bitmap));
+    calls.push_back(ToolkitCall::SetPicture(form, control, index, bitmap));
 }
 
 void FakeToolkit::SetBorderStyle(FormId form, int control, int index, int style) {
-    calls.push_back("Border " + Ctl(form, control, index) + " " + std::to_string(style));
+    calls.push_back(ToolkitCall::SetBorderStyle(form, control, index, style));
 }
 
 void FakeToolkit::SetText(FormId form, int control, int index, const std::string& text) {
-    calls.push_back("Text " + Ctl(form, control, index) + " " + text);
+    calls.push_back(ToolkitCall::SetText(form, control, index, text));
 }
 
 void FakeToolkit::SetToolTip(FormId form, int control, int index, const std::string& text) {
-    calls.push_back("ToolTip " + Ctl(form, control, index) + " " + text);
+    calls.push_back(ToolkitCall::SetToolTip(form, control, index, text));
 }
 
 void FakeToolkit::SetTimerEnabled(FormId form, int timer, bool enabled) {
-    calls.push_back("Timer " + Ctl(form, timer, 0) + (enabled ? " on" : " off"));
+    calls.push_back(ToolkitCall::SetTimerEnabled(form, timer, enabled));
 }
 
 void FakeToolkit::SetMenuChecked(FormId form, int item, bool checked) {
-    calls.push_back("Check " + Ctl(form, item, 0) + (checked ? " on" : " off"));
+    calls.push_back(ToolkitCall::SetMenuChecked(form, item, checked));
     menuChecked[item] = checked;
 }
 
 void FakeToolkit::PopupMenu(FormId form, int x, int y) {
-    calls.push_back("Popup " + Name(form) + " " + std::to_string(x) + "," + std::to_string(y));
+    calls.push_back(ToolkitCall::PopupMenu(form, x, y));
     if (menuChoice != 0 && raise) {
         raise(form, FormEvent{EventKind::Menu, menuChoice});
     }
 }
 
 void FakeToolkit::MessageBoxCritical(const std::string& text, const std::string& title) {
-    calls.push_back("MessageBox " + title + ": " + text);
+    calls.push_back(ToolkitCall::MessageBoxCritical(text, title));
     if (whileMessageBox) {
         whileMessageBox();
     }
@@ -176,7 +159,7 @@ std::vector<PixelRect> FakeToolkit::Screens() const {
 }
 
 void FakeToolkit::BringForward(FormId form) {
-    calls.push_back("BringForward " + Name(form));
+    calls.push_back(ToolkitCall::BringForward(form));
 }
 
 // As the system picks it: the screen the rectangle overlaps most, else the closest one.
@@ -217,7 +200,7 @@ bool FakeToolkit::OnSomeScreen(const PixelRect& r) {
 }
 
 bool FakeToolkit::RegisterHotKey(FormId form, int id, const HotKey& key) {
-    calls.push_back("RegisterHotKey " + Name(form) + " " + std::to_string(id));
+    calls.push_back(ToolkitCall::RegisterHotKey(form, id));
     if (hotKeyTaken) {
         return false;
     }
@@ -226,10 +209,10 @@ bool FakeToolkit::RegisterHotKey(FormId form, int id, const HotKey& key) {
 }
 
 void FakeToolkit::UnregisterHotKey(FormId form, int id) {
-    calls.push_back("UnregisterHotKey " + Name(form) + " " + std::to_string(id));
+    calls.push_back(ToolkitCall::UnregisterHotKey(form, id));
     hotKeys.erase(id);
 }
 
 void FakeToolkit::SetHighlight(FormId form, int control, int index) {
-    calls.push_back("Highlight " + Ctl(form, control, index));
+    calls.push_back(ToolkitCall::SetHighlight(form, control, index));
 }

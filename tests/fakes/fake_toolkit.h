@@ -1,16 +1,20 @@
 #pragma once
 #include "shared/form_event.h"
 #include "shared/toolkit.h"
+#include "toolkit_call.h"
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
-// Keeps each form's rectangle and visibility, records every call in order as text.
+// Keeps each form's rectangle and visibility, records every call in order as data.
 class FakeToolkit final : public Toolkit {
   public:
-    std::vector<std::string> calls;
+    using Op = ToolkitCall::Op;
+
+    std::vector<ToolkitCall> calls;
     ScreenMetrics screen{1280, 960, 15, 15};
     // The screens' bounds; none given: the primary screen alone.
     std::vector<PixelRect> monitors;
@@ -26,6 +30,7 @@ class FakeToolkit final : public Toolkit {
     // Runs while a message box is showing.
     std::function<void()> whileMessageBox;
     std::map<FormId, bool> visible;
+    std::map<FormId, WindowState> windowStates; // none given: Normal
     std::map<FormId, PixelRect> rects;
     std::map<FormId, FormDesign> designs;
     std::map<int, bool> menuChecked;
@@ -38,9 +43,11 @@ class FakeToolkit final : public Toolkit {
     // The work areas of the screens; none given: the whole of each screen.
     std::vector<PixelRect> workAreas;
 
-    static std::string Name(FormId form);
-    // Calls since the last Clear, only those starting with prefix.
-    std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+    // The calls of one kind, only of the form, control and array element given.
+    std::vector<ToolkitCall> CallsOf(Op op, std::optional<FormId> form = {},
+                                     std::optional<int> control = {},
+                                     std::optional<int> index = {}) const;
+    std::size_t Count(Op op) const { return CallsOf(op).size(); }
 
     void CreateForm(const FormDesign& design) override;
     void DestroyForm(FormId form) override;
@@ -48,17 +55,18 @@ class FakeToolkit final : public Toolkit {
     void ShowModal(FormId form, FormId owner) override;
     void HideForm(FormId form) override;
     void BringForward(FormId form) override;
-    Hwnd FormHandle(FormId form) override { return 1000 + static_cast<int>(form); }
-    WindowState FormWindowState(FormId) override { return WindowState::Normal; }
+    WindowState FormWindowState(FormId form) override { return windowStates[form]; }
     PixelRect FormRect(FormId form) override { return rects[form]; }
     void MoveForm(FormId form, const PixelRect& outer) override;
+    void BeginDrag(FormId form) override { calls.push_back(ToolkitCall::BeginDrag(form)); }
+    void SetTopmost(FormId form, bool topmost, bool show) override;
     int FormDpi(FormId form) override;
     void RescaleForm(const FormDesign& design) override;
     // The user drags the form to this place, as the system carries it out.
     void DragTo(FormId form, const PixelRect& outer);
     void EndProgram() override;
     bool PrevInstance() override { return prevInstance; }
-    void WakePrevInstance() override { calls.push_back("WakePrevInstance"); }
+    void WakePrevInstance() override { calls.push_back(ToolkitCall::WakePrevInstance()); }
     void SetControlRect(FormId form, int control, int index, const PixelRect& rect) override;
     void SetPicture(FormId form, int control, int index, int bitmap) override;
     void SetBorderStyle(FormId form, int control, int index, int style) override;
@@ -69,14 +77,14 @@ class FakeToolkit final : public Toolkit {
     void SetToolTip(FormId form, int control, int index, const std::string& text) override;
     void SetTimerEnabled(FormId form, int timer, bool enabled) override;
     void SetHighlight(FormId form, int control, int index) override;
-    void ConsumeKey() override { calls.push_back("ConsumeKey"); }
+    void ConsumeKey() override { calls.push_back(ToolkitCall::ConsumeKey()); }
     bool RegisterHotKey(FormId form, int id, const HotKey& key) override;
     void UnregisterHotKey(FormId form, int id) override;
     void SetMenuChecked(FormId form, int item, bool checked) override;
     void PopupMenu(FormId form, int x, int y) override;
     void MessageBoxCritical(const std::string& text, const std::string& title) override;
-    void Beep() override { calls.push_back("Beep"); }
-    void DiscardMouseInput() override { calls.push_back("DiscardMouseInput"); }
+    void Beep() override { calls.push_back(ToolkitCall::Beep()); }
+    void DiscardMouseInput() override { calls.push_back(ToolkitCall::DiscardMouseInput()); }
     ScreenMetrics Screen() override { return screen; }
     bool OnSomeScreen(const PixelRect& outer) override;
     PixelRect WorkArea(const PixelRect& around) override;

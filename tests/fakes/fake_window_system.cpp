@@ -1,13 +1,25 @@
 #include "fake_window_system.h"
 
+#include "shared/messenger_messages.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
-std::string Text(const char* s) {
-    return s ? "\"" + std::string(s) + "\"" : "null";
+std::optional<std::string> Text(const char* s) {
+    return s ? std::optional<std::string>(s) : std::nullopt;
 }
 } // namespace
+
+std::vector<WindowCall> FakeWindowSystem::CallsOf(std::initializer_list<Op> ops) const {
+    std::vector<WindowCall> out;
+    for (const WindowCall& c : calls) {
+        if (std::find(ops.begin(), ops.end(), c.op) != ops.end()) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
 
 Hwnd FakeWindowSystem::AddTopLevel(const std::string& className, PixelRect rect) {
     const Hwnd h = next_++;
@@ -35,12 +47,12 @@ void FakeWindowSystem::BringToFront(Hwnd window) {
 }
 
 Hwnd FakeWindowSystem::GetDesktopWindow() {
-    calls.push_back("GetDesktopWindow");
+    calls.push_back(WindowCall::GetDesktopWindow());
     return kDesktop;
 }
 
 Hwnd FakeWindowSystem::GetWindow(Hwnd window, std::uint32_t command) {
-    calls.push_back("GetWindow(" + std::to_string(window) + "," + std::to_string(command) + ")");
+    calls.push_back(WindowCall::GetWindow(window, command));
     if (command == win::kGwChild && window == kDesktop) {
         return zOrder_.empty() ? 0 : zOrder_.front();
     }
@@ -54,7 +66,7 @@ Hwnd FakeWindowSystem::GetWindow(Hwnd window, std::uint32_t command) {
 }
 
 int FakeWindowSystem::GetClassNameA(Hwnd window, char* buffer, int size) {
-    calls.push_back("GetClassNameA(" + std::to_string(window) + "," + std::to_string(size) + ")");
+    calls.push_back(WindowCall::GetClassNameA(window, size));
     auto it = windows_.find(window);
     if (it == windows_.end() || size <= 0) {
         return 0;
@@ -67,7 +79,7 @@ int FakeWindowSystem::GetClassNameA(Hwnd window, char* buffer, int size) {
 }
 
 Hwnd FakeWindowSystem::FindWindowA(const char* className, const char* title) {
-    calls.push_back("FindWindowA(" + Text(className) + "," + Text(title) + ")");
+    calls.push_back(WindowCall::FindWindowA(Text(className), Text(title)));
     for (Hwnd h : zOrder_) {
         const Window& w = windows_.at(h);
         if (w.className == className && (!title || w.title == title)) {
@@ -79,8 +91,7 @@ Hwnd FakeWindowSystem::FindWindowA(const char* className, const char* title) {
 
 Hwnd FakeWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
                                      const char* title) {
-    calls.push_back("FindWindowExA(" + std::to_string(parent) + "," + std::to_string(childAfter) +
-                    "," + Text(className) + "," + Text(title) + ")");
+    calls.push_back(WindowCall::FindWindowExA(parent, childAfter, Text(className), Text(title)));
     for (const auto& [h, w] : windows_) {
         if (h > childAfter && parent != 0 && w.parent == parent && w.className == className &&
             (!title || w.title == title)) {
@@ -90,21 +101,10 @@ Hwnd FakeWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* c
     return 0;
 }
 
-void FakeWindowSystem::SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
-                                    std::intptr_t lParam) {
-    calls.push_back("SendMessageA(" + std::to_string(window) + "," + std::to_string(message) + "," +
-                    std::to_string(wParam) + "," + std::to_string(lParam) + ")");
-    if (windows_.count(window)) {
-        messages.push_back({window, message, wParam, lParam});
-    }
-}
-
 bool FakeWindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t message,
                                            std::uintptr_t wParam, std::intptr_t lParam,
                                            unsigned timeoutMs) {
-    calls.push_back("SendMessageTimeoutA(" + std::to_string(window) + "," +
-                    std::to_string(message) + "," + std::to_string(wParam) + "," +
-                    std::to_string(lParam) + "," + std::to_string(timeoutMs) + ")");
+    calls.push_back(WindowCall::SendMessageTimeoutA(window, message, wParam, lParam, timeoutMs));
     auto it = windows_.find(window);
     if (it == windows_.end() || it->second.answersLeft == 0) {
         return false;
@@ -119,24 +119,13 @@ bool FakeWindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t message,
 }
 
 bool FakeWindowSystem::IsIconic(Hwnd window) {
-    calls.push_back("IsIconic(" + std::to_string(window) + ")");
+    calls.push_back(WindowCall::IsIconic(window));
     auto it = windows_.find(window);
     return it != windows_.end() && it->second.iconic;
 }
 
-void FakeWindowSystem::ReleaseCapture() {
-    calls.push_back("ReleaseCapture");
-}
-
-void FakeWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
-                                    std::uint32_t flags) {
-    calls.push_back("SetWindowPos(" + std::to_string(window) + "," + std::to_string(insertAfter) +
-                    "," + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(cx) +
-                    "," + std::to_string(cy) + "," + std::to_string(flags) + ")");
-}
-
 void FakeWindowSystem::GetWindowRect(Hwnd window, PixelRect& rect) {
-    calls.push_back("GetWindowRect(" + std::to_string(window) + ")");
+    calls.push_back(WindowCall::GetWindowRect(window));
     auto it = windows_.find(window);
     if (it != windows_.end()) {
         rect = it->second.rect;
@@ -144,32 +133,31 @@ void FakeWindowSystem::GetWindowRect(Hwnd window, PixelRect& rect) {
 }
 
 void FakeWindowSystem::SetForegroundWindow(Hwnd window) {
-    calls.push_back("SetForegroundWindow(" + std::to_string(window) + ")");
+    calls.push_back(WindowCall::SetForegroundWindow(window));
     if (windows_.count(window) && !foregroundLocked) {
         foreground = window;
     }
 }
 
 std::size_t FakeWindowSystem::SendInput(const std::vector<KeyInput>& sent) {
-    calls.push_back("SendInput(" + std::to_string(sent.size()) + ")");
+    calls.push_back(WindowCall::SendInput(sent.size()));
     const std::size_t taken = std::min(sent.size(), inputAccepted);
     keys.insert(keys.end(), sent.begin(), sent.begin() + static_cast<long>(taken));
     return taken;
 }
 
 std::uint32_t FakeWindowSystem::GetWindowThreadProcessId(Hwnd window) {
-    calls.push_back("GetWindowThreadProcessId(" + std::to_string(window) + ")");
+    calls.push_back(WindowCall::GetWindowThreadProcessId(window));
     const auto it = windows_.find(window);
     return it == windows_.end() ? 0 : it->second.thread;
 }
 
 bool FakeWindowSystem::AttachThreadInput(std::uint32_t attach, std::uint32_t attachTo, bool join) {
-    calls.push_back("AttachThreadInput(" + std::to_string(attach) + "," + std::to_string(attachTo) +
-                    "," + (join ? "attach" : "detach") + ")");
+    calls.push_back(WindowCall::AttachThreadInput(attach, attachTo, join));
     return true;
 }
 
 void FakeWindowSystem::SetFocus(Hwnd window) {
-    calls.push_back("SetFocus(" + std::to_string(window) + ")");
+    calls.push_back(WindowCall::SetFocus(window));
     focus = window;
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include "shared/window_system.h"
+#include "window_call.h"
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,9 +15,11 @@ struct SentMessage {
     bool operator==(const SentMessage&) const = default;
 };
 
-// A desktop of prepared windows; records every call in order as text, and every message sent.
+// A desktop of prepared windows; records every call in order as data, and every message sent.
 class FakeWindowSystem final : public WindowSystem {
   public:
+    using Op = WindowCall::Op;
+
     static constexpr Hwnd kDesktop = 1;
     // The program's thread, and the one every prepared window belongs to.
     static constexpr std::uint32_t kOwnThread = 1;
@@ -40,8 +44,11 @@ class FakeWindowSystem final : public WindowSystem {
     std::size_t inputAccepted = -1; // how many keys SendInput takes in
     std::vector<KeyInput> keys;     // every key put into the input stream
 
-    std::vector<std::string> calls;
+    std::vector<WindowCall> calls;
     std::vector<SentMessage> messages;
+
+    // The calls of these kinds, in order.
+    std::vector<WindowCall> CallsOf(std::initializer_list<Op> ops) const;
 
     Hwnd GetDesktopWindow() override;
     Hwnd GetWindow(Hwnd window, std::uint32_t command) override;
@@ -49,14 +56,9 @@ class FakeWindowSystem final : public WindowSystem {
     Hwnd FindWindowA(const char* className, const char* title) override;
     Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
                        const char* title) override;
-    void SendMessageA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
-                      std::intptr_t lParam) override;
     bool SendMessageTimeoutA(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam, unsigned timeoutMs) override;
     bool IsIconic(Hwnd window) override;
-    void ReleaseCapture() override;
-    void SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
-                      std::uint32_t flags) override;
     void GetWindowRect(Hwnd window, PixelRect& rect) override;
     void SetForegroundWindow(Hwnd window) override;
     std::uint32_t GetWindowThreadProcessId(Hwnd window) override;

@@ -5,6 +5,7 @@
 #include "fake_toolkit.h"
 #include "fake_window_system.h"
 #include "program.h"
+#include "shared/messenger_messages.h"
 
 // The whole program over fakes, with a code file in place.
 struct World {
@@ -41,17 +42,4 @@ struct World {
         }
         return text;
     }
-    std::vector<std::string> TopmostCalls(Hwnd window) {
-        std::vector<std::string> out;
-        const std::string prefix = "SetWindowPos(" + std::to_string(window) + ",";
-        for (const std::string& c : windows.calls) {
-            if (c.rfind(prefix, 0) == 0) {
-                out.push_back(c.substr(prefix.size(), 2) == "-1" ? "topmost" : "not topmost");
-            }
-        }
-        return out;
-    }
 };
-
-inline constexpr Hwnd kLauncherHandle = 1000;
-inline constexpr Hwnd kPaletteHandle = 1001;

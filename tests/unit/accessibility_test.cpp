@@ -22,6 +22,10 @@ void PrintTo(const ControlRef& c, std::ostream* os) {
 
 namespace {
 
+using Call = ToolkitCall;
+using Calls = std::vector<ToolkitCall>;
+using Op = ToolkitCall::Op;
+
 struct Designs : ::testing::Test, World {
     Designs() {
         windows.AddChild(windows.AddTopLevel("IMClass"), "RICHEDIT", "");
@@ -100,8 +104,9 @@ TEST_F(Designs, EachMoveOfTheHighlightIsToldOnce) {
         e.keyCode = keys::kRight;
         return e;
     }());
-    EXPECT_EQ(toolkit.CallsStartingWith("Highlight"),
-              (std::vector<std::string>{"Highlight frmSmilies.2(3)", "Highlight frmSmilies.2(4)"}));
+    EXPECT_EQ(toolkit.CallsOf(Op::SetHighlight),
+              (Calls{Call::SetHighlight(FormId::Smilies, SmiliesControls::smiley, 3),
+                     Call::SetHighlight(FormId::Smilies, SmiliesControls::smiley, 4)}));
 }
 
 TEST_F(Designs, APaletteItemIsSelectedWhileHighlightedAndFocusedOnlyInTheForegroundToo) {

@@ -5,10 +5,13 @@
 
 namespace {
 
+using Op = ToolkitCall::Op;
+
 // "Type Into Any Window" on, an IM window open behind Notepad, the code file ":)", "😀", "Zürich".
 struct AnyWindow : ::testing::Test, World {
     Hwnd imWindow = 0;
     Hwnd notepad = 0;
+    Hwnd launcher = 0; // the program's own
     AnyWindow() {
         files.AddFile("codes.dll", ":)\r\n\xF0\x9F\x98\x80\r\nZ\xC3\xBCrich\r\n");
         Store("AnyWindow", "T");
@@ -17,13 +20,15 @@ struct AnyWindow : ::testing::Test, World {
         notepad = windows.AddTopLevel("Notepad");
         imWindow = windows.AddTopLevel("IMClass");
         windows.AddChild(imWindow, "RICHEDIT", "");
+        launcher = windows.AddTopLevel("FizzmoLite");
+        windows.MakeOwn(launcher);
         program.Start();
     }
     // The user works in this window, then clicks the launcher and the picture.
     void PickFrom(Hwnd working, int index) {
         windows.foreground = working;
         program.Dispatch(FormId::Main, FormEvent{EventKind::MouseActivate});
-        windows.foreground = kLauncherHandle;
+        windows.foreground = launcher;
         program.frmMain.Image1_Click();
         program.frmSmilies.smiley_Click(index);
     }
@@ -68,29 +73,22 @@ TEST_F(AnyWindow, APickTypesIntoTheWindowTheUserWasWorkingInAsKeys) {
     PickFrom(notepad, 1);
     EXPECT_EQ(windows.foreground, notepad);
     // The focus goes through Notepad back to its text, with the threads' input joined for it.
-    const std::string ns = std::to_string(notepad), es = std::to_string(edit);
-    std::vector<std::string> focusCalls;
-    for (const std::string& c : windows.calls) {
-        if (c.rfind("SetFocus", 0) == 0 || c.rfind("AttachThreadInput", 0) == 0 ||
-            c.rfind("SendInput", 0) == 0) {
-            focusCalls.push_back(c);
-        }
-    }
-    EXPECT_EQ(focusCalls,
-              (std::vector<std::string>{"AttachThreadInput(1,2,attach)", "SetFocus(" + ns + ")",
-                                        "SetFocus(" + es + ")", "AttachThreadInput(1,2,detach)",
-                                        "SendInput(4)"}));
+    using W = WindowCall;
+    EXPECT_EQ(
+        windows.CallsOf({W::Op::SetFocus, W::Op::AttachThreadInput, W::Op::SendInput}),
+        (std::vector<W>{W::AttachThreadInput(1, 2, true), W::SetFocus(notepad), W::SetFocus(edit),
+                        W::AttachThreadInput(1, 2, false), W::SendInput(4)}));
     EXPECT_EQ(KeysTyped(), u"\xD83D\xDE00");
     EXPECT_TRUE(windows.messages.empty() || TypedText().empty()) << "nothing for the messenger";
     EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
     // SendOnClick's Enter is a real Enter key; the working window is kept for the next pick.
     program.frmMain.mnuSendOnClick_Click();
     windows.keys.clear();
-    windows.foreground = kLauncherHandle;
+    windows.foreground = launcher;
     program.frmMain.Image1_Click();
     program.frmSmilies.smiley_Click(2);
     EXPECT_EQ(KeysTyped(), u"Z\u00FCrich⏎");
-    EXPECT_TRUE(toolkit.CallsStartingWith("Beep").empty());
+    EXPECT_TRUE(toolkit.CallsOf(Op::Beep).empty());
     // Keep Open: the palette stays, and Notepad has the keyboard.
     program.frmMain.mnuKeepOpen_Click();
     program.frmMain.Image1_Click();
@@ -129,20 +127,20 @@ TEST_F(AnyWindow, OwnAndShellWindowsAreNoWorkingWindowAndAClosedOneIsForgotten) 
     windows.messages.clear();
     PickFrom(taskbar, 0);
     EXPECT_TRUE(windows.messages.empty());
-    EXPECT_EQ(toolkit.CallsStartingWith("Beep").size(), 1u);
+    EXPECT_EQ(toolkit.Count(Op::Beep), 1u);
 }
 
 TEST_F(AnyWindow, AWindowThatDoesNotAnswerOrComeForwardGetsNothingAndABeep) {
     windows.HangAfter(notepad, 0);
     PickFrom(notepad, 0);
     EXPECT_TRUE(windows.keys.empty());
-    EXPECT_EQ(toolkit.CallsStartingWith("Beep").size(), 1u);
-    EXPECT_EQ(toolkit.CallsStartingWith("DiscardMouseInput").size(), 1u);
+    EXPECT_EQ(toolkit.Count(Op::Beep), 1u);
+    EXPECT_EQ(toolkit.Count(Op::DiscardMouseInput), 1u);
     const Hwnd other = windows.AddTopLevel("Other");
     windows.foregroundLocked = true;
     PickFrom(other, 0);
     EXPECT_TRUE(windows.keys.empty()) << "keys would have gone to whatever is in front";
-    EXPECT_EQ(toolkit.CallsStartingWith("Beep").size(), 2u);
+    EXPECT_EQ(toolkit.Count(Op::Beep), 2u);
 }
 
 TEST_F(AnyWindow, SwitchedOffThePickGoesToTheFrontmostImWindowAsEver) {

@@ -80,7 +80,7 @@ TEST_F(StartWithWindows, ARefusedChangeBeepsAndTheMarkTellsTheTruth) {
     Choose();
     EXPECT_EQ(autoStart.changes, 1);
     EXPECT_FALSE(Shown());
-    EXPECT_EQ(std::count(toolkit.calls.begin(), toolkit.calls.end(), "Beep"), 1);
+    EXPECT_EQ(toolkit.Count(ToolkitCall::Op::Beep), 1);
 }
 
 TEST_F(StartWithWindows, WithoutItsOwnPathTheProgramWritesNoEntry) {

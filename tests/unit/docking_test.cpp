@@ -4,6 +4,10 @@
 
 namespace {
 
+using Call = ToolkitCall;
+using Calls = std::vector<ToolkitCall>;
+using Op = ToolkitCall::Op;
+
 // An IM window at 300,200-1200,700 pixels with its input box at 310,600-1100,680, behind Notepad.
 struct Desk : World {
     Hwnd im = 0;
@@ -13,6 +17,8 @@ struct Desk : World {
         im = windows.AddTopLevel("IMClass", {300, 200, 1200, 700});
         input = windows.AddChild(im, "RICHEDIT", "", {310, 600, 1100, 680});
     }
+    // The launcher put into or taken out of the top-most band.
+    Calls LauncherBands() { return toolkit.CallsOf(Op::SetTopmost, FormId::Main); }
     // Starts with Stay On Top as given and lets the timer tick once; the launcher's place.
     std::pair<float, float> Tick(const std::string& stayOnTop = "") {
         if (!stayOnTop.empty()) {
@@ -29,16 +35,16 @@ struct Docking : ::testing::Test, Desk {};
 
 TEST_F(Docking, BesideTheWholeWindowWithStayOnTopOffBesideTheInputBoxWithItOn) {
     EXPECT_EQ(Tick("F"), (std::pair<float, float>{18000, 9735}));
-    EXPECT_TRUE(TopmostCalls(kLauncherHandle).empty());
+    EXPECT_TRUE(LauncherBands().empty());
     Desk on;
     EXPECT_EQ(on.Tick("T"), (std::pair<float, float>{16500, 9435}));
-    EXPECT_EQ(on.TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
+    EXPECT_EQ(on.LauncherBands(), (Calls{Call::SetTopmost(FormId::Main, true, true)}));
 }
 
 TEST_F(Docking, TopExactlyZeroLeavesTheTopmostBand) {
     windows.SetRect(input, {310, 0, 1100, 51});
     EXPECT_EQ(Tick("T").second, 0);
-    EXPECT_EQ(TopmostCalls(kLauncherHandle), (std::vector<std::string>{"not topmost"}));
+    EXPECT_EQ(LauncherBands(), (Calls{Call::SetTopmost(FormId::Main, false, true)}));
 }
 
 TEST_F(Docking, InputBoxMissingKeepsTheLauncherInReach) {
@@ -49,7 +55,7 @@ TEST_F(Docking, InputBoxMissingKeepsTheLauncherInReach) {
     Clear();
     const std::pair<float, float> before{program.frmMain.Left().value, program.frmMain.Top().value};
     EXPECT_EQ(Tick(), before);
-    EXPECT_EQ(TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
+    EXPECT_EQ(LauncherBands(), (Calls{Call::SetTopmost(FormId::Main, true, true)}));
 }
 
 TEST_F(Docking, AMinimisedOrOffScreenIMWindowLeavesTheLauncherWhereItIs) {
@@ -59,13 +65,13 @@ TEST_F(Docking, AMinimisedOrOffScreenIMWindowLeavesTheLauncherWhereItIs) {
     windows.SetRect(im, {-32000, -32000, -31840, -31969});
     windows.Minimize(im);
     EXPECT_EQ(Tick(), atStart);
-    EXPECT_TRUE(TopmostCalls(kLauncherHandle).empty());
+    EXPECT_TRUE(LauncherBands().empty());
 
     // With Stay On Top on, the tick still asserts the topmost state.
     Desk on;
     on.windows.Minimize(on.im);
     EXPECT_EQ(on.Tick("T"), atStart);
-    EXPECT_EQ(on.TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
+    EXPECT_EQ(on.LauncherBands(), (Calls{Call::SetTopmost(FormId::Main, true, true)}));
 }
 
 TEST_F(Docking, NothingWithStickToPMOffOrNoIMWindow) {
@@ -77,7 +83,7 @@ TEST_F(Docking, NothingWithStickToPMOffOrNoIMWindow) {
     lonely.program.Start();
     lonely.Clear();
     lonely.program.frmMain.Timer1_Timer();
-    EXPECT_TRUE(lonely.toolkit.CallsStartingWith("Move").empty());
+    EXPECT_TRUE(lonely.toolkit.CallsOf(Op::MoveForm).empty());
 }
 
 TEST_F(Docking, FollowsTheFrontmostIMWindowAndItsMovesAndStickToPMTurnedOn) {

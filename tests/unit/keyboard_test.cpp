@@ -6,6 +6,10 @@
 
 namespace {
 
+using Call = ToolkitCall;
+using Calls = std::vector<ToolkitCall>;
+using Op = ToolkitCall::Op;
+
 TEST(GridNavigation, ArrowsRunOnAcrossRowsAndStopAtTheEnds) {
     EXPECT_EQ(MoveHighlight(7, GridMove::Right, 64, 8), 8);
     EXPECT_EQ(MoveHighlight(8, GridMove::Left, 64, 8), 7);
@@ -111,7 +115,7 @@ TEST_F(Keyboard, KeysMoveTheOneHighlightThatHoverMovesToo) {
     Press(keys::kEnd, kCtrlMask);
     EXPECT_EQ(palette().Highlighted(), 63);
     // The arrows never reach the text box, so its caret stays put.
-    EXPECT_EQ(toolkit.CallsStartingWith("ConsumeKey").size(), 3u);
+    EXPECT_EQ(toolkit.Count(Op::ConsumeKey), 3u);
 }
 
 TEST_F(Keyboard, EnterTypesTheHighlightedCodeLikeAClickAndStillCountsAsAKey) {
@@ -119,12 +123,12 @@ TEST_F(Keyboard, EnterTypesTheHighlightedCodeLikeAClickAndStillCountsAsAKey) {
     EXPECT_TRUE(windows.messages.empty());
     Press(keys::kRight);
     Press(keys::kRight);
-    const std::size_t consumed = toolkit.CallsStartingWith("ConsumeKey").size();
+    const std::size_t consumed = toolkit.Count(Op::ConsumeKey);
     Press(keys::kReturn);
     EXPECT_EQ(TypedText(), ":(");
     EXPECT_FALSE(toolkit.visible[FormId::Smilies]);
     // The text box still gets its Enter.
-    EXPECT_EQ(toolkit.CallsStartingWith("ConsumeKey").size(), consumed);
+    EXPECT_EQ(toolkit.Count(Op::ConsumeKey), consumed);
     // Ctrl+Enter is no pick.
     windows.messages.clear();
     Press(keys::kReturn, kCtrlMask);
@@ -134,22 +138,17 @@ TEST_F(Keyboard, EnterTypesTheHighlightedCodeLikeAClickAndStillCountsAsAKey) {
 TEST_F(Keyboard, APickThatHidesThePaletteGivesTheConversationBackItsFocus) {
     windows.calls.clear();
     palette().smiley_Click(0);
-    const auto& c = windows.calls;
-    const auto at = [&](const std::string& call) {
-        return std::find(c.begin(), c.end(), call) - c.begin();
-    };
-    const std::string in = std::to_string(input);
-    ASSERT_LT(at("SetForegroundWindow(" + std::to_string(imWindow) + ")"), c.size());
-    EXPECT_LT(at("SetForegroundWindow(" + std::to_string(imWindow) + ")"),
-              at("AttachThreadInput(1,2,attach)"));
-    EXPECT_LT(at("AttachThreadInput(1,2,attach)"), at("SetFocus(" + in + ")"));
-    EXPECT_LT(at("SetFocus(" + in + ")"), at("AttachThreadInput(1,2,detach)"));
-    EXPECT_LT(at("AttachThreadInput(1,2,detach)"), c.size());
+    using W = WindowCall;
+    const std::initializer_list<W::Op> focusing = {W::Op::SetForegroundWindow,
+                                                   W::Op::AttachThreadInput, W::Op::SetFocus};
+    EXPECT_EQ(windows.CallsOf(focusing),
+              (std::vector<W>{W::SetForegroundWindow(imWindow), W::AttachThreadInput(1, 2, true),
+                              W::SetFocus(input), W::AttachThreadInput(1, 2, false)}));
     // Keep Open: the palette stays active for the next pick.
     program.frmMain.mnuKeepOpen_Click();
     windows.calls.clear();
     palette().smiley_Click(0);
-    EXPECT_EQ(at("SetForegroundWindow(" + std::to_string(imWindow) + ")"), c.size());
+    EXPECT_TRUE(windows.CallsOf(focusing).empty());
 }
 
 TEST_F(Keyboard, NoFocusMovesWhenNothingWasTypedOrTheWindowCannotTakeIt) {
@@ -169,10 +168,8 @@ TEST_F(Keyboard, NoFocusMovesWhenNothingWasTypedOrTheWindowCannotTakeIt) {
     program.frmMain.Image1_Click();
     palette().smiley_Click(1);
     EXPECT_EQ(TypedText(), ":):(");
-    for (const std::string& call : windows.calls) {
-        EXPECT_EQ(call.find("SetForegroundWindow"), std::string::npos);
-        EXPECT_EQ(call.find("SetFocus"), std::string::npos);
-    }
+    EXPECT_TRUE(
+        windows.CallsOf({WindowCall::Op::SetForegroundWindow, WindowCall::Op::SetFocus}).empty());
 }
 
 TEST_F(Keyboard, HotKeyOpensWithTheFirstPictureHighlightedAndHidesAgain) {
@@ -183,8 +180,8 @@ TEST_F(Keyboard, HotKeyOpensWithTheFirstPictureHighlightedAndHidesAgain) {
     toolkit.calls.clear();
     program.Dispatch(FormId::Main, FormEvent{EventKind::HotKey, 1});
     EXPECT_TRUE(toolkit.visible[FormId::Smilies]);
-    EXPECT_EQ(toolkit.CallsStartingWith("Show frmSmilies"),
-              (std::vector<std::string>{"Show frmSmilies owner frmMain"}));
+    EXPECT_EQ(toolkit.CallsOf(Op::ShowForm, FormId::Smilies),
+              (Calls{Call::ShowForm(FormId::Smilies, FormId::Main)}));
     EXPECT_EQ(palette().Highlighted(), 0);
     // Placed as a click places it.
     const PixelRect byHotKey = toolkit.rects[FormId::Smilies];
@@ -239,22 +236,22 @@ TEST(HotKey, ATakenOrSwitchedOffKeyLeavesTheProgramAsItIs) {
     taken.toolkit.hotKeyTaken = true;
     taken.program.Start();
     EXPECT_TRUE(taken.toolkit.visible[FormId::Main]);
-    EXPECT_TRUE(taken.toolkit.CallsStartingWith("MessageBox").empty());
+    EXPECT_TRUE(taken.toolkit.CallsOf(Op::MessageBoxCritical).empty());
     taken.program.frmMain.mnuExit_Click();
-    EXPECT_TRUE(taken.toolkit.CallsStartingWith("UnregisterHotKey").empty());
+    EXPECT_TRUE(taken.toolkit.CallsOf(Op::UnregisterHotKey).empty());
     EXPECT_FALSE(taken.store.values.count({"FizzmoLite", "Settings", "HotKey"}));
 
     World off;
     off.Store("HotKey", "None");
     off.program.Start();
-    EXPECT_TRUE(off.toolkit.CallsStartingWith("RegisterHotKey").empty());
+    EXPECT_TRUE(off.toolkit.CallsOf(Op::RegisterHotKey).empty());
 
     World held;
     held.program.Start();
     held.program.frmMain.mnuExit_Click();
     EXPECT_TRUE(held.toolkit.hotKeys.empty());
-    EXPECT_EQ(held.toolkit.CallsStartingWith("UnregisterHotKey"),
-              (std::vector<std::string>{"UnregisterHotKey frmMain 1"}));
+    EXPECT_EQ(held.toolkit.CallsOf(Op::UnregisterHotKey),
+              (Calls{Call::UnregisterHotKey(FormId::Main, 1)}));
 }
 
 } // namespace

@@ -5,26 +5,31 @@
 namespace {
 
 using namespace MainControls;
+using Call = ToolkitCall;
+using Calls = std::vector<ToolkitCall>;
+using Op = ToolkitCall::Op;
 
-TEST(Launcher, StartUpRunsInOrderAndShowsTheLauncher) {
+TEST(Launcher, StartUpLoadsTheLauncherThenShowsIt) {
     World w;
     w.program.Start();
-    EXPECT_EQ(w.toolkit.calls, (std::vector<std::string>{
-                                   "Create frmMain",
-                                   "Picture frmMain.1(0) 101",
-                                   "Check frmMain.5(0) on",   // Stay On Top
-                                   "Check frmMain.7(0) on",   // Stick To PM
-                                   "Check frmMain.6(0) on",   // SendOnClick
-                                   "Check frmMain.8(0) on",   // Keep Open
-                                   "Check frmMain.9(0) off",  // Type Into Any Window
-                                   "Check frmMain.10(0) off", // Start With Windows
-                                   "RegisterHotKey frmMain 1",
-                                   "Show frmMain owner frmMain",
-                               }));
+    ASSERT_FALSE(w.toolkit.calls.empty());
+    EXPECT_EQ(w.toolkit.calls.front(), Call::CreateForm(FormId::Main));
+    EXPECT_EQ(w.toolkit.calls.back(), Call::ShowForm(FormId::Main, FormId::Main));
+    EXPECT_EQ(w.toolkit.CallsOf(Op::SetPicture),
+              (Calls{Call::SetPicture(FormId::Main, Image1, 0, 101)}));
+    EXPECT_EQ(w.toolkit.menuChecked, (std::map<int, bool>{{mnuStayonTop, true},
+                                                          {mnuSendOnClick, true},
+                                                          {mnuStickToPM, true},
+                                                          {mnuKeepOpen, true},
+                                                          {mnuAnyWindow, false},
+                                                          {mnuStartWithWindows, false}}));
+    EXPECT_EQ(w.toolkit.CallsOf(Op::RegisterHotKey),
+              (Calls{Call::RegisterHotKey(FormId::Main, 1)}));
     EXPECT_FALSE(w.program.frmSmilies.Loaded());
     // First run: saved 100, 100 is not applied while Stick To PM is on.
     EXPECT_EQ(w.toolkit.rects[FormId::Main], (PixelRect{318, 176, 370, 227}));
-    EXPECT_EQ(w.TopmostCalls(kLauncherHandle), (std::vector<std::string>{"topmost"}));
+    EXPECT_EQ(w.toolkit.CallsOf(Op::SetTopmost),
+              (Calls{Call::SetTopmost(FormId::Main, true, true)}));
     EXPECT_EQ(w.store.reads.size(), 8u); // the seven options and the hot key
     EXPECT_TRUE(w.store.writes.empty());
 }
@@ -40,9 +45,9 @@ TEST(Launcher, MissingCodeFileShowsTheMessageAndEndsWithTheStoreUntouched) {
     w.program.Start();
     EXPECT_EQ(
         w.toolkit.calls,
-        (std::vector<std::string>{"Create frmMain",
-                                  "MessageBox Fizzmo Lite: A required file, code.dll is not found.",
-                                  "Destroy frmMain", "End"}));
+        (Calls{Call::CreateForm(FormId::Main),
+               Call::MessageBoxCritical("A required file, code.dll is not found.", "Fizzmo Lite"),
+               Call::DestroyForm(FormId::Main), Call::EndProgram()}));
     EXPECT_TRUE(w.store.reads.empty());
     EXPECT_TRUE(w.store.writes.empty());
     EXPECT_EQ(w.Stored("StayOnTop"), "T");
@@ -87,7 +92,7 @@ TEST(Launcher, SavedPositionIsKeptOnSomeScreenElseBroughtOntoThePrimaryOne) {
         w.Store("top", c.top);
         w.program.Start();
         EXPECT_EQ(w.toolkit.rects[FormId::Main], c.expected) << c.left << ", " << c.top;
-        EXPECT_TRUE(w.TopmostCalls(kLauncherHandle).empty());
+        EXPECT_TRUE(w.toolkit.CallsOf(Op::SetTopmost).empty());
     }
 }
 
@@ -116,7 +121,7 @@ TEST(Launcher, SecondStartOnlyCallsUpTheFirst) {
     second.Store("StayOnTop", "F");
     second.toolkit.prevInstance = true;
     second.program.Start();
-    EXPECT_EQ(second.toolkit.calls, (std::vector<std::string>{"WakePrevInstance", "End"}));
+    EXPECT_EQ(second.toolkit.calls, (Calls{Call::WakePrevInstance(), Call::EndProgram()}));
     EXPECT_TRUE(second.store.writes.empty());
     EXPECT_FALSE(second.program.frmMain.Loaded());
 
@@ -127,7 +132,7 @@ TEST(Launcher, SecondStartOnlyCallsUpTheFirst) {
     first.Clear();
     first.program.Dispatch(FormId::Main, FormEvent{EventKind::AnotherStart});
     EXPECT_EQ(first.toolkit.rects[FormId::Main], (PixelRect{1228, 0, 1280, 51}));
-    EXPECT_EQ(first.toolkit.calls.back(), "BringForward frmMain");
+    EXPECT_EQ(first.toolkit.calls.back(), Call::BringForward(FormId::Main));
     EXPECT_TRUE(first.store.writes.empty());
 }
 
@@ -135,7 +140,7 @@ TEST(Launcher, SecondStartWhileTheAboutBoxIsOpenBringsTheBoxForward) {
     World w;
     w.program.Start();
     w.toolkit.rects[FormId::Main] = {1270, -40, 1322, 11};
-    std::vector<std::string> whileOpen;
+    Calls whileOpen;
     w.toolkit.whileModal = [&] {
         w.Clear();
         // Every form of the program hears the second start.
@@ -146,11 +151,11 @@ TEST(Launcher, SecondStartWhileTheAboutBoxIsOpenBringsTheBoxForward) {
     };
     w.program.frmMain.mnuAbout_Click();
     // The launcher under the box still comes back onto the screen.
-    EXPECT_EQ(whileOpen,
-              (std::vector<std::string>{"Move frmMain 1228,0,1280,51", "BringForward frmAbout"}));
+    EXPECT_EQ(whileOpen, (Calls{Call::MoveForm(FormId::Main, {1228, 0, 1280, 51}),
+                                Call::BringForward(FormId::About)}));
     w.Clear();
     w.program.Dispatch(FormId::Main, FormEvent{EventKind::AnotherStart});
-    EXPECT_EQ(w.toolkit.calls, (std::vector<std::string>{"BringForward frmMain"}));
+    EXPECT_EQ(w.toolkit.calls, (Calls{Call::BringForward(FormId::Main)}));
 }
 
 TEST(Launcher, SwitchItemsFlipTheirMarkAndOption) {
@@ -176,8 +181,9 @@ TEST(Launcher, StayOnTopItemAppliesAtOnce) {
     w.Clear();
     w.program.frmMain.mnuStayonTop_Click();
     w.program.frmMain.mnuStayonTop_Click();
-    EXPECT_EQ(w.TopmostCalls(kLauncherHandle),
-              (std::vector<std::string>{"not topmost", "topmost"}));
+    EXPECT_EQ(w.toolkit.CallsOf(Op::SetTopmost),
+              (Calls{Call::SetTopmost(FormId::Main, false, true),
+                     Call::SetTopmost(FormId::Main, true, true)}));
 }
 
 TEST(Launcher, AboutLeavesTheTopmostBandWhileOpenOnlyWithStayOnTop) {
@@ -186,20 +192,20 @@ TEST(Launcher, AboutLeavesTheTopmostBandWhileOpenOnlyWithStayOnTop) {
         w.Store("StayOnTop", stayOnTop);
         w.program.Start();
         w.Clear();
-        std::vector<std::string> duringModal;
+        Calls duringModal;
         w.toolkit.whileModal = [&] {
-            duringModal = w.TopmostCalls(kLauncherHandle);
+            duringModal = w.toolkit.CallsOf(Op::SetTopmost);
             w.program.frmAbout.Command1_Click();
         };
         w.program.frmMain.mnuAbout_Click();
-        using Calls = std::vector<std::string>;
+        const Call out = Call::SetTopmost(FormId::Main, false, true);
+        const Call in = Call::SetTopmost(FormId::Main, true, true);
         const bool on = stayOnTop[0] == 'T';
-        EXPECT_EQ(duringModal, on ? Calls{"not topmost"} : Calls{});
-        EXPECT_EQ(w.TopmostCalls(kLauncherHandle),
-                  (on ? Calls{"not topmost", "topmost"} : Calls{}));
+        EXPECT_EQ(duringModal, on ? Calls{out} : Calls{});
+        EXPECT_EQ(w.toolkit.CallsOf(Op::SetTopmost), (on ? Calls{out, in} : Calls{}));
         EXPECT_FALSE(w.program.frmAbout.Loaded());
-        EXPECT_EQ(w.toolkit.CallsStartingWith("ShowModal"),
-                  (std::vector<std::string>{"ShowModal frmAbout owner frmMain"}));
+        EXPECT_EQ(w.toolkit.CallsOf(Op::ShowModal),
+                  (Calls{Call::ShowModal(FormId::About, FormId::Main)}));
     }
 }
 
@@ -237,8 +243,8 @@ TEST(Launcher, ExitSavesThenUnloadsSlideShowAndPaletteThenEnds) {
     EXPECT_EQ(w.Stored("Left"), "4770");
     EXPECT_EQ(w.Stored("top"), "2640");
     EXPECT_EQ(w.toolkit.calls,
-              (std::vector<std::string>{"UnregisterHotKey frmMain 1", "Destroy frmSmilies",
-                                        "Destroy frmMain", "End"}));
+              (Calls{Call::UnregisterHotKey(FormId::Main, 1), Call::DestroyForm(FormId::Smilies),
+                     Call::DestroyForm(FormId::Main), Call::EndProgram()}));
     EXPECT_FALSE(w.program.frmSmilies.Loaded());
 }
 
@@ -263,8 +269,7 @@ TEST(Launcher, RightPressOnPicturePopsUpTheMenuAtThePicturePoint) {
     w.toolkit.menuChoice = mnuKeepOpen;
     w.program.Dispatch(FormId::Main,
                        FormEvent{EventKind::MouseDown, Image1, 0, kRightButton, 0, 10, 20});
-    EXPECT_EQ(w.toolkit.CallsStartingWith("Popup"),
-              (std::vector<std::string>{"Popup frmMain 10,20"}));
+    EXPECT_EQ(w.toolkit.CallsOf(Op::PopupMenu), (Calls{Call::PopupMenu(FormId::Main, 10, 20)}));
     EXPECT_EQ(w.program.Options.KeepOpen, VbFalse);
     // A left press on the picture neither drags nor pops up; a right press on the rim does
     // nothing; a left press on the rim drags.
@@ -274,8 +279,7 @@ TEST(Launcher, RightPressOnPicturePopsUpTheMenuAtThePicturePoint) {
     EXPECT_TRUE(w.toolkit.calls.empty());
     EXPECT_TRUE(w.windows.calls.empty());
     w.program.Dispatch(FormId::Main, FormEvent{EventKind::MouseDown, kOnForm, 0, kLeftButton});
-    EXPECT_EQ(w.windows.calls,
-              (std::vector<std::string>{"ReleaseCapture", "SendMessageA(1000,161,2,0)"}));
+    EXPECT_EQ(w.toolkit.calls, (Calls{Call::BeginDrag(FormId::Main)}));
 }
 
 } // namespace

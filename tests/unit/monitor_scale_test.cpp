@@ -4,6 +4,10 @@
 
 namespace {
 
+using Call = ToolkitCall;
+using Calls = std::vector<ToolkitCall>;
+using Op = ToolkitCall::Op;
+
 // The primary screen at 96 dpi and, to its right, a second one at 144 dpi (150 %).
 struct TwoScales : ::testing::Test, World {
     TwoScales() {
@@ -18,12 +22,13 @@ struct TwoScales : ::testing::Test, World {
     static int Height(const PixelRect& r) { return r.Bottom - r.Top; }
     // The size of the last rectangle the palette's picture got.
     std::pair<int, int> PictureCell(int index) {
-        const auto rects =
-            toolkit.CallsStartingWith("Rect frmSmilies." + std::to_string(SmiliesControls::smiley) +
-                                      "(" + std::to_string(index) + ")");
-        int l = 0, t = 0, r = 0, b = 0;
-        std::sscanf(rects.back().c_str() + rects.back().rfind(' '), " %d,%d,%d,%d", &l, &t, &r, &b);
-        return {r - l, b - t};
+        const Calls rects =
+            toolkit.CallsOf(Op::SetControlRect, FormId::Smilies, SmiliesControls::smiley, index);
+        if (rects.empty()) {
+            return {};
+        }
+        const PixelRect& r = rects.back().rect;
+        return {r.Right - r.Left, r.Bottom - r.Top};
     }
 };
 
@@ -32,8 +37,8 @@ struct TwoScales : ::testing::Test, World {
 TEST_F(TwoScales, ADraggedLauncherTakesEachScreensScaleWhereTheSystemPutsIt) {
     program.Start();
     toolkit.DragTo(FormId::Main, {1500, 100, 1552, 151});
-    EXPECT_EQ(toolkit.CallsStartingWith("Rescale"),
-              (std::vector<std::string>{"Rescale frmMain 144 dpi 1487,87,1565,163"}));
+    EXPECT_EQ(toolkit.CallsOf(Op::RescaleForm),
+              (Calls{Call::RescaleForm(FormId::Main, 144, {1487, 87, 1565, 163})}));
     const FormDesign& at144 = toolkit.designs.at(FormId::Main);
     EXPECT_EQ(at144.dpi, 144);
     EXPECT_EQ(at144.controls[0].pixels, (PixelRect{8, 8, 70, 70})) << "the picture's frame";
@@ -61,7 +66,7 @@ TEST_F(TwoScales, DockingOnTheOtherScreenSitsAtTheInputBoxAtThatScale) {
     EXPECT_EQ(Rect(FormId::Main), (PixelRect{2300, 700 - 76, 2300 + 78, 700}));
     program.frmMain.Timer1_Timer();
     EXPECT_EQ(Rect(FormId::Main), (PixelRect{2300, 700 - 76, 2300 + 78, 700}));
-    EXPECT_EQ(toolkit.CallsStartingWith("Rescale").size(), 1u);
+    EXPECT_EQ(toolkit.Count(Op::RescaleForm), 1u);
 }
 
 // Opened by the hot key beside a launcher on the other screen, the palette first comes over to
@@ -108,13 +113,14 @@ TEST(MonitorScale, AFormMadeAtAnotherScaleLoadsAtThatScale) {
     World w;
     w.toolkit.monitorDpis = {120};
     w.program.Start();
-    EXPECT_EQ(w.toolkit.CallsStartingWith("Rescale"),
-              (std::vector<std::string>{"Rescale frmMain 120 dpi 318,176,383,240"}));
+    EXPECT_EQ(w.toolkit.CallsOf(Op::RescaleForm),
+              (Calls{Call::RescaleForm(FormId::Main, 120, {318, 176, 383, 240})}));
     w.program.frmMain.Image1_Click();
     EXPECT_EQ(w.program.frmSmilies.Dpi(), 120);
-    const auto cells = w.toolkit.CallsStartingWith("Rect frmSmilies.2(1)");
+    const Calls cells =
+        w.toolkit.CallsOf(Op::SetControlRect, FormId::Smilies, SmiliesControls::smiley, 1);
     ASSERT_EQ(cells.size(), 1u) << "laid out once, at 120 dpi";
-    EXPECT_EQ(cells[0], "Rect frmSmilies.2(1) 34,15,62,43"); // 28-pixel cells
+    EXPECT_EQ(cells[0].rect, (PixelRect{34, 15, 62, 43})); // 28-pixel cells
 }
 
 // Centred over a launcher on the other screen, the About box grows there and is centred again.
@@ -140,7 +146,7 @@ TEST_F(TwoScales, AnUnbelievableResolutionOrPlaceIsNotFollowed) {
         e.suggested = {0, 0, 1000, 1000};
         program.Dispatch(FormId::Main, e);
     }
-    EXPECT_TRUE(toolkit.CallsStartingWith("Rescale").empty());
+    EXPECT_TRUE(toolkit.CallsOf(Op::RescaleForm).empty());
     EXPECT_EQ(Rect(FormId::Main), (PixelRect{100, 80, 152, 131}));
     e.dpi = 120;
     e.suggested = {-40000, -40000, -39935, -39936};

@@ -5,6 +5,9 @@
 namespace {
 
 using namespace SmiliesControls;
+using Call = ToolkitCall;
+using Calls = std::vector<ToolkitCall>;
+using Op = ToolkitCall::Op;
 
 // The palette shown once, beside an IM window, from the code file ":)", ":(", "happy".
 struct Palette : ::testing::Test, World {
@@ -23,18 +26,21 @@ TEST_F(Palette, LoadFillsTheGridAndMakesItselfTopmost) {
         EXPECT_EQ(palette().BorderStyle(i), 1);
     }
     EXPECT_EQ(palette().Text1Text(), "");
-    const auto pictures = toolkit.CallsStartingWith("Picture frmSmilies");
+    const Calls pictures = toolkit.CallsOf(Op::SetPicture, FormId::Smilies);
     ASSERT_EQ(pictures.size(), 64u);
-    EXPECT_EQ(pictures.front(), "Picture frmSmilies.2(0) 101");
-    EXPECT_EQ(pictures.back(), "Picture frmSmilies.2(63) 164");
+    EXPECT_EQ(pictures.front(), Call::SetPicture(FormId::Smilies, smiley, 0, 101));
+    EXPECT_EQ(pictures.back(), Call::SetPicture(FormId::Smilies, smiley, 63, 164));
     // The short code file leaves every label empty.
-    const auto tips = toolkit.CallsStartingWith("ToolTip");
-    EXPECT_EQ(tips[0], "ToolTip frmSmilies.2(0) :)   ");
-    EXPECT_EQ(tips[2], "ToolTip frmSmilies.2(2) happy   ");
+    const Calls tips = toolkit.CallsOf(Op::SetToolTip);
+    ASSERT_EQ(tips.size(), 64u);
+    EXPECT_EQ(tips[0], Call::SetToolTip(FormId::Smilies, smiley, 0, ":)   "));
+    EXPECT_EQ(tips[2], Call::SetToolTip(FormId::Smilies, smiley, 2, "happy   "));
     // Built where the load puts it, and not moved again.
-    EXPECT_EQ(toolkit.CallsStartingWith("Rect frmSmilies.2(9)"),
-              (std::vector<std::string>{"Rect frmSmilies.2(9) 27,34,49,56"}));
-    EXPECT_EQ(TopmostCalls(kPaletteHandle), (std::vector<std::string>{"topmost"}));
+    EXPECT_EQ(toolkit.CallsOf(Op::SetControlRect, FormId::Smilies, smiley, 9),
+              (Calls{Call::SetControlRect(FormId::Smilies, smiley, 9, {27, 34, 49, 56})}));
+    // Into the band while still hidden: the launcher shows it where it belongs.
+    EXPECT_EQ(toolkit.CallsOf(Op::SetTopmost, FormId::Smilies),
+              (Calls{Call::SetTopmost(FormId::Smilies, true, false)}));
 }
 
 // At 144 dpi the cells are 33 pixels, so the palette keeps its size on the screen and its
@@ -45,34 +51,31 @@ TEST(PaletteScale, CellsGrowWithTheResolutionAndTheTextBoxFits) {
     at96.toolkit.charWidth = 9;
     at96.program.Start();
     at96.program.frmMain.Image1_Click();
-    EXPECT_TRUE(at96.toolkit.CallsStartingWith("Rect frmSmilies.5(").empty());
+    EXPECT_TRUE(at96.toolkit.CallsOf(Op::SetControlRect, FormId::Smilies, Text1).empty());
 
     World w;
     w.toolkit.screen = ScreenMetrics{1920, 1440, 10, 10};
     w.toolkit.charWidth = 9;
     w.program.Start();
     w.program.frmMain.Image1_Click();
-    const auto rects = w.toolkit.CallsStartingWith("Rect frmSmilies.2(");
-    ASSERT_EQ(rects.size(), 64u);
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0, right = 0, bottom = 0;
-    std::sscanf(rects[0].c_str(), "Rect frmSmilies.2(0) %d,%d,%d,%d", &x0, &y0, &right, &bottom);
-    EXPECT_EQ(right - x0, 33);
-    EXPECT_EQ(bottom - y0, 33);
-    std::sscanf(rects[9].c_str(), "Rect frmSmilies.2(9) %d,%d", &x1, &y1);
-    EXPECT_EQ(x1 - x0, 33);
-    EXPECT_EQ(y1 - y0, 33);
-    int f2Left = 0, f2Top = 0, f2Right = 0, f2Bottom = 0;
-    const auto frame2 = w.toolkit.CallsStartingWith("Rect frmSmilies.3(0)");
+    const Calls cells = w.toolkit.CallsOf(Op::SetControlRect, FormId::Smilies, smiley);
+    ASSERT_EQ(cells.size(), 64u);
+    const PixelRect& cell0 = cells[0].rect;
+    EXPECT_EQ(cells[0].index, 0);
+    EXPECT_EQ(cell0.Right - cell0.Left, 33);
+    EXPECT_EQ(cell0.Bottom - cell0.Top, 33);
+    EXPECT_EQ(cells[9].index, 9);
+    EXPECT_EQ(cells[9].rect.Left - cell0.Left, 33);
+    EXPECT_EQ(cells[9].rect.Top - cell0.Top, 33);
+    const Calls frame2 = w.toolkit.CallsOf(Op::SetControlRect, FormId::Smilies, Frame2, 0);
     ASSERT_EQ(frame2.size(), 1u);
-    std::sscanf(frame2[0].c_str(), "Rect frmSmilies.3(0) %d,%d,%d,%d", &f2Left, &f2Top, &f2Right,
-                &f2Bottom);
     for (const ControlDesign& c : w.toolkit.designs.at(FormId::Smilies).controls) {
         if (c.id == SmiliesControls::Text1) {
-            EXPECT_LE(c.pixels.Right, f2Right - f2Left);
+            EXPECT_LE(c.pixels.Right, frame2[0].rect.Right - frame2[0].rect.Left);
         }
     }
-    EXPECT_EQ(w.toolkit.CallsStartingWith("Rect frmSmilies.5("),
-              (std::vector<std::string>{"Rect frmSmilies.5(0) 62,18,264,46"}));
+    EXPECT_EQ(w.toolkit.CallsOf(Op::SetControlRect, FormId::Smilies, Text1),
+              (Calls{Call::SetControlRect(FormId::Smilies, Text1, 0, {62, 18, 264, 46})}));
 }
 
 TEST_F(Palette, HoverShowsTheTextAndDropsOnlyThatBorder) {
@@ -115,20 +118,21 @@ TEST_F(Palette, AMessengerThatDoesNotAnswerGetsNothingAndTheUserHearsIt) {
     palette().smiley_Click(0);
     EXPECT_TRUE(windows.messages.empty());
     // The clicks made while it kept us waiting are dropped before anything else happens.
-    EXPECT_EQ(toolkit.calls.at(0), "DiscardMouseInput");
-    EXPECT_EQ(toolkit.calls.at(1), "Beep");
+    ASSERT_GE(toolkit.calls.size(), 2u);
+    EXPECT_EQ(toolkit.calls[0], Call::DiscardMouseInput());
+    EXPECT_EQ(toolkit.calls[1], Call::Beep());
     // A messenger that answers again gets the next code, with no sign.
     windows.HangAfter(input, -1);
     toolkit.calls.clear();
     palette().smiley_Click(0);
     EXPECT_EQ(TypedText(), ":)");
-    EXPECT_TRUE(toolkit.CallsStartingWith("Beep").empty());
+    EXPECT_TRUE(toolkit.CallsOf(Op::Beep).empty());
 }
 
 TEST_F(Palette, APictureWithoutACodeSendsNothingNotEvenEnter) {
     palette().smiley_Click(63); // the test's code file has three fields
     EXPECT_TRUE(windows.messages.empty());
-    EXPECT_TRUE(toolkit.CallsStartingWith("Beep").empty());
+    EXPECT_TRUE(toolkit.CallsOf(Op::Beep).empty());
 }
 
 TEST_F(Palette, DeactivationAndLostFocusHideWhateverKeepOpenSays) {
@@ -145,7 +149,7 @@ TEST_F(Palette, ShowingAgainKeepsItsStateAndClosingRereadsTheFile) {
     palette().Hide();
     Clear();
     program.frmMain.Image1_Click();
-    EXPECT_TRUE(toolkit.CallsStartingWith("Create").empty());
+    EXPECT_TRUE(toolkit.CallsOf(Op::CreateForm).empty());
     EXPECT_EQ(palette().Text1Text(), ":(   ");
 
     program.Dispatch(FormId::Smilies, FormEvent{EventKind::Click, cmdClose});
@@ -190,10 +194,10 @@ TEST(PaletteText, ShowsTheFilesTextAndTheMessengerGetsTheCodePage) {
         w.program.Start();
         w.program.frmMain.Image1_Click();
         w.program.frmSmilies.smiley_MouseMove(0);
-        EXPECT_EQ(w.toolkit.CallsStartingWith("Text frmSmilies.5(0)"),
-                  std::vector<std::string>{"Text frmSmilies.5(0) " + c.shown});
-        EXPECT_EQ(w.toolkit.CallsStartingWith("ToolTip frmSmilies.2(0)"),
-                  std::vector<std::string>{"ToolTip frmSmilies.2(0) " + c.shown});
+        EXPECT_EQ(w.toolkit.CallsOf(Op::SetText, FormId::Smilies, Text1, 0),
+                  (Calls{Call::SetText(FormId::Smilies, Text1, 0, c.shown)}));
+        EXPECT_EQ(w.toolkit.CallsOf(Op::SetToolTip, FormId::Smilies, smiley, 0),
+                  (Calls{Call::SetToolTip(FormId::Smilies, smiley, 0, c.shown)}));
         w.program.frmSmilies.smiley_Click(0);
         EXPECT_EQ(w.TypedText(), c.typed);
     }
@@ -203,11 +207,11 @@ TEST_F(Palette, OnlyLeftPressesOnBackgroundAndFramesDrag) {
     Clear();
     program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseDown, kOnForm, 0, kRightButton});
     program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseDown, smiley, 3, kLeftButton});
-    EXPECT_TRUE(windows.calls.empty());
+    EXPECT_TRUE(toolkit.calls.empty());
     for (int control : {kOnForm, int{Frame1}, int{Frame2}}) {
         program.Dispatch(FormId::Smilies, FormEvent{EventKind::MouseDown, control, 0, kLeftButton});
     }
-    EXPECT_EQ(std::count(windows.calls.begin(), windows.calls.end(), "ReleaseCapture"), 3);
+    EXPECT_EQ(toolkit.calls, Calls(3, Call::BeginDrag(FormId::Smilies)));
 }
 
 } // namespace

@@ -4,6 +4,10 @@
 
 namespace {
 
+using Call = ToolkitCall;
+using Calls = std::vector<ToolkitCall>;
+using Op = ToolkitCall::Op;
+
 // The palette open; keys are typed into its text box.
 struct SlideShow : ::testing::Test, World {
     SlideShow() {
@@ -38,10 +42,10 @@ TEST_F(SlideShow, FiveKeysSumming583OpenItAndTheCountersRestart) {
     EXPECT_TRUE(show().Loaded());
     EXPECT_EQ(program.KeyCount, 0);
     EXPECT_EQ(program.frmSmilies.KeySum, 0);
-    EXPECT_EQ(toolkit.CallsStartingWith("Show frmSlideShow"),
-              (std::vector<std::string>{"Show frmSlideShow owner frmSmilies"}));
-    EXPECT_EQ(toolkit.CallsStartingWith("Text frmSlideShow"),
-              (std::vector<std::string>{"Text frmSlideShow.3(0) "}));
+    EXPECT_EQ(toolkit.CallsOf(Op::ShowForm, FormId::SlideShow),
+              (Calls{Call::ShowForm(FormId::SlideShow, FormId::Smilies)}));
+    EXPECT_EQ(toolkit.CallsOf(Op::SetText, FormId::SlideShow),
+              (Calls{Call::SetText(FormId::SlideShow, SlideShowControls::Label2, 0, "")}));
     EXPECT_TRUE(show().Scrolling());
 }
 
@@ -73,7 +77,7 @@ TEST_F(SlideShow, ScrollsPausesResumesAndRestartsAfterClosingButNotWhenTypedAgai
     EXPECT_FALSE(show().Scrolling());
     Type(kHidden); // already open: nothing restarts
     EXPECT_EQ(show().Image1Left(), -60);
-    EXPECT_EQ(toolkit.CallsStartingWith("Create frmSlideShow").size(), 1u);
+    EXPECT_EQ(toolkit.CallsOf(Op::CreateForm, FormId::SlideShow).size(), 1u);
     show().Image1_Click();
     show().Timer1_Timer();
     EXPECT_EQ(show().Image1Left(), -90);
@@ -94,10 +98,15 @@ TEST_F(SlideShow, AtAnotherScaleTheStripKeepsItsSizeAndGoesOnFromWhereItWas) {
     moved.dpi = 144;
     moved.suggested = toolkit.rects[FormId::SlideShow];
     program.Dispatch(FormId::SlideShow, moved);
-    const std::string strip = "Rect frmSlideShow." + std::to_string(SlideShowControls::Image1);
-    EXPECT_EQ(toolkit.CallsStartingWith(strip).back(), strip + "(0) -6,0,2154,150");
+    const auto strip = [&] {
+        return toolkit.CallsOf(Op::SetControlRect, FormId::SlideShow, SlideShowControls::Image1)
+            .back();
+    };
+    EXPECT_EQ(strip(), Call::SetControlRect(FormId::SlideShow, SlideShowControls::Image1, 0,
+                                            {-6, 0, 2154, 150}));
     show().Timer1_Timer();
-    EXPECT_EQ(toolkit.CallsStartingWith(strip).back(), strip + "(0) -9,0,2151,150");
+    EXPECT_EQ(strip(), Call::SetControlRect(FormId::SlideShow, SlideShowControls::Image1, 0,
+                                            {-9, 0, 2151, 150}));
 }
 
 TEST_F(SlideShow, ClosingThePaletteClosesItAndTheSequenceOpensItAgain) {
@@ -105,7 +114,7 @@ TEST_F(SlideShow, ClosingThePaletteClosesItAndTheSequenceOpensItAgain) {
     program.frmMain.Image1_Click();
     program.frmSmilies.cmdClose_Click();
     EXPECT_FALSE(program.frmSlideShow.Loaded());
-    EXPECT_EQ(toolkit.calls.back(), "Destroy frmSmilies");
+    EXPECT_EQ(toolkit.calls.back(), Call::DestroyForm(FormId::Smilies));
     program.frmMain.Image1_Click();
     Type(kHidden);
     EXPECT_TRUE(program.frmSlideShow.Loaded());

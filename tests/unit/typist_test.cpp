@@ -1,4 +1,5 @@
 #include "fake_window_system.h"
+#include "shared/messenger_messages.h"
 #include "shared/typist.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ TEST(Typist, AHungInputBoxGetsNothingAndIsReported) {
     EXPECT_EQ(d.outcome, TypingOutcome::NotAnswering);
     // Only the harmless check was tried, and with a bound on the wait.
     EXPECT_EQ(d.windows.calls.back(),
-              "SendMessageTimeoutA(" + std::to_string(d.input) + ",0,0,0,500)");
+              WindowCall::SendMessageTimeoutA(d.input, win::kWmNull, 0, 0, 500));
 }
 
 TEST(Typist, AnInputBoxThatStopsAnsweringMidwayEndsTheCodeThereWithoutEnter) {
@@ -74,9 +75,7 @@ TEST(Typist, AnInputBoxThatStopsAnsweringMidwayEndsTheCodeThereWithoutEnter) {
     EXPECT_EQ(d.Type(":-)", VbTrue), (std::vector<SentMessage>{{d.input, kChar, 58, 0x270001},
                                                                {d.input, kChar, 45, 0x0C0001}}));
     EXPECT_EQ(d.outcome, TypingOutcome::NotAnswering);
-    EXPECT_EQ(std::count_if(d.windows.calls.begin(), d.windows.calls.end(),
-                            [](const std::string& c) { return c.rfind("SendMessage", 0) == 0; }),
-              4)
+    EXPECT_EQ(d.windows.CallsOf({WindowCall::Op::SendMessageTimeoutA}).size(), 4u)
         << "nothing is tried after the character that was not answered";
 }
 
@@ -88,9 +87,7 @@ TEST(Typist, NothingSentWithoutAnIMWindow) {
     options.SendOnClick = VbTrue;
     TypeIntoIMWindow(windows, options, ":)");
     EXPECT_TRUE(windows.messages.empty());
-    for (const std::string& call : windows.calls) {
-        EXPECT_EQ(call.rfind("SendMessage", 0), std::string::npos) << call;
-    }
+    EXPECT_TRUE(windows.CallsOf({WindowCall::Op::SendMessageTimeoutA}).empty());
 }
 
 TEST(Typist, OnlyTheFrontmostIMWindowCountsEvenWithoutAnInputBox) {

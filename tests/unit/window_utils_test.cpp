@@ -1,27 +1,32 @@
-#include "fake_window_system.h"
+#include "fake_toolkit.h"
 #include "shared/window_utils.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(DragForm, MaximisedFormIsLeftAloneOthersGetACaptionPress) {
-    FakeWindowSystem windows;
-    DragForm(windows, WindowState::Maximized, 42);
-    EXPECT_TRUE(windows.calls.empty());
-    DragForm(windows, WindowState::Minimized, 42);
-    EXPECT_EQ(windows.calls,
-              (std::vector<std::string>{"ReleaseCapture", "SendMessageA(42,161,2,0)"}));
+using Call = ToolkitCall;
+
+TEST(DragForm, MaximisedFormIsLeftAloneOthersAreDragged) {
+    FakeToolkit toolkit;
+    toolkit.windowStates[FormId::Smilies] = WindowState::Maximized;
+    DragForm(toolkit, FormId::Smilies);
+    EXPECT_TRUE(toolkit.calls.empty());
+    toolkit.windowStates[FormId::Smilies] = WindowState::Minimized;
+    DragForm(toolkit, FormId::Smilies);
+    DragForm(toolkit, FormId::Main);
+    EXPECT_EQ(toolkit.calls,
+              (std::vector<Call>{Call::BeginDrag(FormId::Smilies), Call::BeginDrag(FormId::Main)}));
 }
 
-TEST(SetTopmost, ChoosesTheBandAndKeepsPositionAndSize) {
-    FakeWindowSystem windows;
-    SetTopmost(windows, 7, VbTrue);
-    SetTopmost(windows, 7, VbFalse);
-    SetTopmostHidden(windows, 7); // as SetTopmost, without the show flag (64)
-    EXPECT_EQ(windows.calls, (std::vector<std::string>{"SetWindowPos(7,-1,0,0,0,0,83)",
-                                                       "SetWindowPos(7,-2,0,0,0,0,83)",
-                                                       "SetWindowPos(7,-1,0,0,0,0,19)"}));
+TEST(SetTopmost, ChoosesTheBandAndShowsUnlessTheFormIsStillLoading) {
+    FakeToolkit toolkit;
+    SetTopmost(toolkit, FormId::Main, VbTrue);
+    SetTopmost(toolkit, FormId::Main, VbFalse);
+    SetTopmostHidden(toolkit, FormId::Smilies);
+    EXPECT_EQ(toolkit.calls, (std::vector<Call>{Call::SetTopmost(FormId::Main, true, true),
+                                                Call::SetTopmost(FormId::Main, false, true),
+                                                Call::SetTopmost(FormId::Smilies, true, false)}));
 }
 
 } // namespace
