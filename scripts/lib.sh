@@ -24,13 +24,19 @@ find_wine() {
     [ -x "$WINE" ] && [ -n "$WINESERVER" ] || { echo "no Wine found under /usr/lib/wine" >&2; return 1; }
 }
 
+# The package names above are Debian 12's (bookworm): clang 14's runtime, for one.
 install_packages() {
+    local release
+    release="$(. /etc/os-release 2>/dev/null && echo "${ID:-}/${VERSION_ID:-}")" || true
+    if [ "$release" != "debian/12" ]; then
+        echo "== note: these scripts are made for Debian 12 (bookworm), not ${release:-this system}"
+    fi
     local missing=()
     for p in "${PACKAGES[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
-        echo "== installing: ${missing[*]}"
+        echo "== installing (a few minutes the first time): ${missing[*]}"
         export DEBIAN_FRONTEND=noninteractive
         apt-get update -qq
         apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -9,15 +9,19 @@
 # The 32-bit program runs where this kernel runs 32-bit code, else the 64-bit one. Ctrl+C, or
 # Exit in the launcher's menu, ends everything this script started.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+echo "== scripts/run.sh: installs what is missing, builds FizzmoLite for Windows and runs it under"
+echo "   Wine beside a stand-in messenger"
 install_packages
 ARCH=x86_64
 if why_not="$(kernel_runs_i386)"; then
     install_wine32
     ARCH=i686
+    echo "== the 32-bit program (i686) will run: this kernel runs 32-bit code"
 else
-    echo "== running the 64-bit program: $why_not"
+    echo "== the 64-bit program (x86_64) will run: $why_not"
 fi
-build_windows >/dev/null
+echo "== building the $ARCH programs and zip in $BUILD/$ARCH (a few minutes the first time)"
+build_windows_in "$BUILD/$ARCH" "$ARCH"
 
 export WINEPREFIX="$BUILD/wineprefix-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 BIN="$BUILD/$ARCH/bin"
@@ -62,7 +66,10 @@ else
 fi
 
 remake_prefix_without_wow64 "$WINEPREFIX"
-[ -f "$WINEPREFIX/system.reg" ] || "$WINE" wineboot -i >/dev/null 2>&1
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "== making the Wine prefix $WINEPREFIX (a minute or so, once)"
+    "$WINE" wineboot -i >/dev/null 2>&1
+fi
 "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$MANAGED" /f >/dev/null 2>&1
 
 LOG="$BUILD/run-messenger.log"

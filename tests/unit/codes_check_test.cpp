@@ -1,5 +1,7 @@
+#include "fake_file_system.h"
 #include "fizzmo_codes/codes_check.h"
 #include "fizzmo_codes/codes_command.h"
+#include "fizzmo_codes/posix_file_system.h"
 
 #include <gtest/gtest.h>
 
@@ -217,36 +219,30 @@ TEST(CodesCheck, PrintableEscapesWhatATerminalWouldMangle) {
     EXPECT_EQ(Printable(std::string("\t\0\x7F\xFF", 4)), "\\x09\\x00\\x7F\\xFF");
 }
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun RunCommand(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
+// The checker as run on Linux, on real files.
+CommandOutput RunCommand(const std::vector<std::string>& args) {
+    PosixFileSystem files;
     Windows1252 codePage;
-    const int status = RunCodesCommand(args, out, err, codePage);
-    return CommandRun{status, out.str(), err.str()};
+    return RunCodesCommand(args, files, codePage);
 }
 
 TEST(CodesCheckCommand, ExitStatusFollowsWarnings) {
-    const CommandRun clean = RunCommand({"check", FIZZMO_SAMPLE_CODES});
+    const CommandOutput clean = RunCommand({"check", FIZZMO_SAMPLE_CODES});
     EXPECT_EQ(clean.status, 0);
     EXPECT_EQ(clean.err, "");
     EXPECT_EQ(clean.out.find(std::string(FIZZMO_SAMPLE_CODES) +
                              ": ANSI text (no byte-order mark), 128 fields\n"),
               0u);
-    for (const char* line :
-         {"\n  1  101  :)    happy\n", "\n 64  164  $-)   money eyes\n", "\nno warnings\n"}) {
+    for (const char* line : {"\npicture  code  name\n", "\n      1  :)    happy\n",
+                             "\n     64  $-)   money eyes\n", "\nno warnings\n"}) {
         EXPECT_NE(clean.out.find(line), std::string::npos) << clean.out;
     }
     const std::string pairs = testing::TempDir() + "fizzmo_codes_pairs.dll";
     std::ofstream(pairs, std::ios::binary) << ":),happy\r\n:(,sad\r\n";
-    const CommandRun warned = RunCommand({"check", pairs});
+    const CommandOutput warned = RunCommand({"check", pairs});
     EXPECT_EQ(warned.status, 1);
     for (const char* line :
-         {"\n  2  102  happy  \n", "\nwarning: only 4 fields", "\n2 warnings\n"}) {
+         {"\n      2  happy  \n", "\nwarning: only 4 fields", "\n2 warnings\n"}) {
         EXPECT_NE(warned.out.find(line), std::string::npos) << warned.out;
     }
 }
@@ -254,26 +250,63 @@ TEST(CodesCheckCommand, ExitStatusFollowsWarnings) {
 TEST(CodesCheckCommand, UnreadableFileOrWrongArgumentsGive2) {
     const std::string missing = testing::TempDir() + "fizzmo_codes_no_such_file.dll";
     std::filesystem::remove(missing);
-    const CommandRun notThere = RunCommand({"check", missing});
+    const CommandOutput notThere = RunCommand({"check", missing});
     EXPECT_EQ(notThere.status, 2);
-    EXPECT_NE(notThere.err.find("no such file"), std::string::npos);
+    EXPECT_EQ(notThere.err, "fizzmo-codes: " + missing + ": no such file\n");
     EXPECT_EQ(notThere.out, "");
-    const CommandRun folder = RunCommand({"check", testing::TempDir()});
+    const CommandOutput folder = RunCommand({"check", testing::TempDir()});
     EXPECT_EQ(folder.status, 2);
     EXPECT_NE(folder.err.find("not a regular file"), std::string::npos);
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {}, {"check"}, {"verify", FIZZMO_SAMPLE_CODES}, {"check", "a", "b"}}) {
-        const CommandRun wrong = RunCommand(args);
+             {}, {"check"}, {"verify", FIZZMO_SAMPLE_CODES}, {"check", "a", "b"}, {"/?", "x"}}) {
+        const CommandOutput wrong = RunCommand(args);
         EXPECT_EQ(wrong.status, 2);
         EXPECT_EQ(wrong.err.find("usage: fizzmo-codes check PATH"), 0u);
         EXPECT_EQ(wrong.out, "");
     }
-    const CommandRun help = RunCommand({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Exit status: 0 no warnings, 1 warnings, 2"), std::string::npos);
-    const CommandRun version = RunCommand({"--version"});
+    const CommandOutput version = RunCommand({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "fizzmo-codes " FIZZMO_VERSION "\n"); // the project's version
+}
+
+// "/?" as Windows programs take it, and the forms of other systems.
+TEST(CodesCheckCommand, HelpInEveryFormGivesTheUsageAnd0) {
+    for (const char* form : {"/?", "--help", "-h"}) {
+        const CommandOutput help = RunCommand({form});
+        EXPECT_EQ(help.status, 0) << form;
+        EXPECT_EQ(help.out.find("usage: fizzmo-codes check PATH\n"), 0u) << form;
+        EXPECT_NE(help.out.find("\nExit status: 0 no warnings, 1 warnings, 2"), std::string::npos);
+        EXPECT_EQ(help.err, "") << form;
+    }
+}
+
+// Through the program's own file port, as on Windows: a file seen but not read is reported.
+TEST(CodesCheckCommand, ReadsThroughTheProgramsFilePort) {
+    FakeFileSystem files;
+    files.AddFile("codes.dll", ":),happy\r\n");
+    files.attributes["C:\\Fizzmo\\locked.dll"] = {};
+    files.attributes["C:\\Fizzmo\\Smilies"] = FileAttributes{true, false, false};
+    Windows1252 codePage;
+    const CommandOutput read = RunCodesCommand({"check", "C:\\Fizzmo\\codes.dll"}, files, codePage);
+    EXPECT_EQ(read.status, 1);
+    EXPECT_EQ(read.out.find("C:\\Fizzmo\\codes.dll: ANSI text (no byte-order mark), 2 fields\n"),
+              0u);
+    // One byte past what the program reads is asked for, to tell a longer file.
+    files.AddFile("large.dll", std::string(kMaxCatalogueBytes + 1, ','));
+    EXPECT_NE(RunCodesCommand({"check", "C:\\Fizzmo\\large.dll"}, files, codePage)
+                  .out.find("warning: the file is larger than"),
+              std::string::npos);
+    const std::pair<const char*, const char*> unusable[] = {
+        {"C:\\Fizzmo\\locked.dll", "cannot read it"},
+        {"C:\\Fizzmo\\Smilies", "not a regular file"},
+        {"C:\\Fizzmo\\other.dll", "no such file"},
+    };
+    for (const auto& [path, problem] : unusable) {
+        const CommandOutput r = RunCodesCommand({"check", path}, files, codePage);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "fizzmo-codes: " + std::string(path) + ": " + problem + "\n");
+        EXPECT_EQ(r.out, "");
+    }
 }
 
 } // namespace

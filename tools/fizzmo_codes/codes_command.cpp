@@ -1,10 +1,9 @@
 #include "codes_command.h"
 
 #include "codes_check.h"
+#include "shared/file_system.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
 namespace {
@@ -12,11 +11,11 @@ namespace {
 constexpr char kUsage[] =
     "usage: fizzmo-codes check PATH\n"
     "       fizzmo-codes --version\n"
-    "       fizzmo-codes --help\n"
+    "       fizzmo-codes /?  (or --help)\n"
     "\n"
     "Shows how FizzmoLite reads the code file PATH (its codes.dll): the number of fields,\n"
-    "then each picture's number, resource, code and label as the palette pairs them, then\n"
-    "warnings about likely mistakes in the file.\n"
+    "then each picture's number, code and name as the palette pairs them, then warnings\n"
+    "about likely mistakes in the file.\n"
     "\n"
     "Exit status: 0 no warnings, 1 warnings, 2 the file cannot be read or the arguments\n"
     "are wrong.\n";
@@ -27,79 +26,71 @@ struct FileRead {
 };
 
 // One byte past what the program reads, so that a longer file can be told apart.
-FileRead ReadCodesFile(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status)) {
+FileRead ReadCodesFile(FileSystem& files, const std::string& path) {
+    const std::optional<FileAttributes> attributes = files.GetAttributes(path);
+    if (!attributes) {
         return {std::nullopt, "no such file"};
     }
-    if (!std::filesystem::is_regular_file(status)) {
+    if (attributes->directory) {
         return {std::nullopt, "not a regular file"};
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return {std::nullopt, "cannot open it"};
-    }
-    std::string text(kMaxCatalogueBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file.bad()) {
+    std::optional<std::string> text = files.ReadFilePrefix(path, kMaxCatalogueBytes + 1);
+    if (!text) {
         return {std::nullopt, "cannot read it"};
     }
-    text.resize(static_cast<std::size_t>(file.gcount()));
     return {std::move(text), {}};
 }
 
-void PrintReport(const std::string& path, const CodesReport& report, std::ostream& out) {
-    out << path << ": " << report.encoding << ", " << report.fieldCount
-        << (report.fieldCount == 1 ? " field" : " fields") << "\n";
+std::string Padded(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+std::string ReportText(const std::string& path, const CodesReport& report) {
+    std::string out = path + ": " + report.encoding + ", " + std::to_string(report.fieldCount) +
+                      (report.fieldCount == 1 ? " field" : " fields") + "\n";
     std::size_t codeWidth = 4;
     for (const SmileyEntry& pair : report.pairs) {
         codeWidth = std::max(codeWidth, Printable(pair.code).size());
     }
-    const auto padded = [&](const std::string& text) {
+    const auto code = [&](const std::string& text) {
         return text + std::string(codeWidth - text.size() + 2, ' ');
     };
-    out << "pic  res  " << padded("code") << "label\n";
+    out += "picture  " + code("code") + "name\n";
     for (std::size_t i = 0; i < report.pairs.size(); ++i) {
         const SmileyEntry& pair = report.pairs[i];
-        const std::string number = std::to_string(i + 1);
-        out << std::string(3 - number.size(), ' ') << number << "  " << pair.bitmapResource << "  "
-            << padded(Printable(pair.code)) << Printable(pair.label) << "\n";
+        out += Padded(std::to_string(i + 1), 7) + "  " + code(Printable(pair.code)) +
+               Printable(pair.label) + "\n";
     }
     for (const CodesWarning& warning : report.warnings) {
-        out << "warning: " << warning.message << "\n";
+        out += "warning: " + warning.message + "\n";
     }
     const std::size_t count = report.warnings.size();
     if (count == 0) {
-        out << "no warnings\n";
+        out += "no warnings\n";
     } else {
-        out << count << (count == 1 ? " warning\n" : " warnings\n");
+        out += std::to_string(count) + (count == 1 ? " warning\n" : " warnings\n");
     }
+    return out;
 }
 
 } // namespace
 
-int RunCodesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    CodePage& codePage) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
-        return kExitClean;
+CommandOutput RunCodesCommand(const std::vector<std::string>& args, FileSystem& files,
+                              CodePage& codePage) {
+    if (args.size() == 1 && (args[0] == "/?" || args[0] == "--help" || args[0] == "-h")) {
+        return {kExitClean, kUsage, {}};
     }
     if (args.size() == 1 && args[0] == "--version") {
-        out << "fizzmo-codes " FIZZMO_VERSION "\n";
-        return kExitClean;
+        return {kExitClean, "fizzmo-codes " FIZZMO_VERSION "\n", {}};
     }
     if (args.size() != 2 || args[0] != "check") {
-        err << kUsage;
-        return kExitUnusable;
+        return {kExitUnusable, {}, kUsage};
     }
     const std::string& path = args[1];
-    FileRead file = ReadCodesFile(path);
+    const FileRead file = ReadCodesFile(files, path);
     if (!file.text) {
-        err << "fizzmo-codes: " << path << ": " << file.problem << "\n";
-        return kExitUnusable;
+        return {kExitUnusable, {}, "fizzmo-codes: " + path + ": " + file.problem + "\n"};
     }
     const CodesReport report = CheckCodes(*file.text, codePage);
-    PrintReport(path, report, out);
-    return ExitStatusFor(report);
+    return {ExitStatusFor(report), ReportText(path, report), {}};
 }

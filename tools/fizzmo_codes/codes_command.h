@@ -1,11 +1,17 @@
 #pragma once
-#include <ostream>
 #include <string>
 #include <vector>
 
 class CodePage;
+class FileSystem;
 
-// fizzmo-codes with its arguments (without the program name), for a system with this code
-// page: prints to out, or the usage to err, and gives the exit status.
-int RunCodesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    CodePage& codePage);
+struct CommandOutput {
+    int status = 0;
+    std::string out; // for standard output
+    std::string err; // for standard error
+};
+
+// fizzmo-codes with its arguments (without the program name), reading files as the program
+// does, for a system with this code page: what it prints and its exit status.
+CommandOutput RunCodesCommand(const std::vector<std::string>& args, FileSystem& files,
+                              CodePage& codePage);
