@@ -37,7 +37,7 @@ bool MenuIsOpen() {
 std::vector<ProbeWindow> Launchers() {
     std::vector<ProbeWindow> found;
     for (const ProbeWindow& w : ProbeWindows()) {
-        if (w.visible && w.cls == "FizzmoForm" && w.title.empty()) {
+        if (w.visible && w.cls == "FizzmoForm" && w.title == kLauncher) {
             found.push_back(w);
         }
     }
